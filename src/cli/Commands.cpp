@@ -1,0 +1,60 @@
+#include "Commands.h"
+
+#include "CommandSupport.h"
+
+namespace {
+
+constexpr int exit_ok = 0;
+constexpr int exit_usage = 2;
+
+const char* const usage_text =
+    "usage:\n"
+    "  skelvor-cli propagate --tle FILE --minutes M[,M...]\n"
+    "  skelvor-cli look --tle FILE --lat DEG --lon DEG [--alt METRES] --at TIME[,TIME...]\n"
+    "options for every command: --format table|csv|json (table by default)\n"
+    "FILE holds three-line element sets ('-' reads standard input); TIME is ISO 8601 UTC,\n"
+    "such as 2026-12-06T21:00:00Z, or 'now'. Exit code 2: bad usage or input.\n";
+
+const QString tle = QStringLiteral("tle");
+const QString lat = QStringLiteral("lat");
+const QString lon = QStringLiteral("lon");
+const QString alt = QStringLiteral("alt");
+const QString at = QStringLiteral("at");
+
+// Runs one command; throws UsageError for bad usage or input.
+QString run(const QString& command, const QStringList& arguments, QString& err,
+            SettingsStore& appDelegate) {
+    if (command == u"propagate") {
+        const CommandLine options(arguments, {tle, QStringLiteral("minutes")});
+        const OutputFormat format = options.format();
+        return propagateCommand(options, loadSets(options, err, appDelegate)).render(format);
+    }
+    if (command == u"look") {
+        const CommandLine options(arguments, {tle, lat, lon, alt, at});
+        const OutputFormat format = options.format();
+        placeObserver(options, appDelegate);
+        return lookCommand(options, loadSets(options, err, appDelegate), appDelegate).render(format);
+    }
+    throw UsageError(QStringLiteral("unknown command (see skelvor-cli --help)").toStdString());
+}
+
+}  // namespace
+
+int runCli(const QStringList& arguments, QString& out, QString& err, SettingsStore& appDelegate) {
+    if (arguments.isEmpty()) {
+        err += QStringLiteral("skelvor-cli: no command given (see skelvor-cli --help)\n");
+        return exit_usage;
+    }
+    const QString& command = arguments.first();
+    if (command == u"--help" || command == u"help") {
+        out += QString::fromLatin1(usage_text);
+        return exit_ok;
+    }
+    try {
+        out += run(command, arguments.mid(1), err, appDelegate);
+        return exit_ok;
+    } catch (const UsageError& error) {
+        err += QStringLiteral("skelvor-cli %1: %2\n").arg(command, QString::fromStdString(error.what()));
+        return exit_usage;
+    }
+}

@@ -1,0 +1,25 @@
+// Reading a file of three-line element sets for the command line: every set that reads is
+// made into a satellite, in file order; every one that does not is reported with its line
+// number and skipped.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <memory>
+#include <optional>
+#include <vector>
+
+#include "SatelliteData.h"
+
+class SettingsStore;
+
+struct ElementFile {
+    std::vector<std::shared_ptr<SatelliteData>> satellites;
+    QStringList problems;  // "line N: ..." for each stretch that is not an element set
+};
+
+// The text of a file, a Qt resource path (":/...") or, for "-", standard input; none when it
+// cannot be read.
+std::optional<QString> readTextFile(const QString& path);
+
+ElementFile readElementSets(const QString& text, const SettingsStore* appDelegate);

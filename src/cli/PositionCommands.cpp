@@ -1,0 +1,54 @@
+// propagate and look: where each satellite is.
+#include "CommandSupport.h"
+#include "SatelliteData.h"
+#include "propagators.h"
+#include "vector_math.h"
+
+// State vectors in km and km/s at whole minutes from each satellite's epoch, propagated
+// directly at that tsince, each from the record as the satellite was made.
+OutputTable propagateCommand(const CommandLine& options, const ElementFile& sets) {
+    const std::vector<double> minutes = options.numbers(QStringLiteral("minutes"));
+    OutputTable table({{"catalog", 0}, {"name", 0}, {"minutes", 3}, {"x", 6}, {"y", 6}, {"z", 6},
+                       {"xdot", 9}, {"ydot", 9}, {"zdot", 9}});
+    for (const auto& satellite : sets.satellites) {
+        for (const double tsince : minutes) {
+            engine::sat_record_t sat = satellite->satelliteData();
+            if ((sat.flags & engine::FLAG_DEEP_SPACE) != 0) {
+                engine::SDP4(sat, tsince);
+            } else {
+                engine::SGP4(sat, tsince);
+            }
+            engine::Convert_Sat_State(sat.pos, sat.vel);
+            table.addRow({static_cast<long long>(satellite->catalogNumber()),
+                          satellite->commonName(), tsince, sat.pos.x, sat.pos.y, sat.pos.z,
+                          sat.vel.x, sat.vel.y, sat.vel.z});
+        }
+    }
+    return table;
+}
+
+OutputTable lookCommand(const CommandLine& options, const ElementFile& sets,
+                        const SettingsStore& appDelegate) {
+    const std::vector<Date> times = options.times(QStringLiteral("at"), appDelegate.now());
+    OutputTable table({{"catalog", 0}, {"name", 0}, {"time", 0}, {"azimuth", 4},
+                       {"elevation", 4}, {"range", 3}, {"range_rate", 6}, {"latitude", 4},
+                       {"longitude", 4}, {"altitude", 3}, {"velocity", 6}, {"footprint", 3},
+                       {"orbit", 0}, {"phase", 4}});
+    for (const auto& made : sets.satellites) {
+        // Each instant is predicted from the record as the satellite was made, so an answer
+        // does not depend on the other instants asked for.
+        const engine::sat_record_t record = made->satelliteData();
+        SatelliteData& satellite = *made;
+        for (const Date time : times) {
+            satellite.setSatelliteData(record);
+            satellite.predictLocationAt(time);
+            table.addRow({static_cast<long long>(satellite.catalogNumber()), satellite.commonName(),
+                          isoTime(time), satellite.azimuth(), satellite.elevation(),
+                          satellite.range(), satellite.rangeRate(), satellite.latitude(),
+                          satellite.longitude(), satellite.altitude(), satellite.velocity(),
+                          satellite.footprint(), static_cast<long long>(satellite.orbit()),
+                          satellite.orbitPhase()});
+        }
+    }
+    return table;
+}

@@ -1,0 +1,24 @@
+// The NORAD SGP4 (near-Earth) and SDP4 (deep-space) models. Each keeps all of its state in the
+// satellite's own record, so satellites may be propagated in any order.
+#pragma once
+
+#include "records.h"
+
+namespace engine {
+
+// Entries of Deep.
+inline constexpr int dpinit = 1;
+inline constexpr int dpsec = 2;
+inline constexpr int dpper = 3;
+
+// Propagates a near-Earth satellite to tsince minutes after its epoch: pos in Earth radii, vel
+// in Earth radii per minute (w not set), phase in radians.
+void SGP4(sat_record_t& sat, double tsince);
+
+// The same for a deep-space satellite (period of 225 minutes or more).
+void SDP4(sat_record_t& sat, double tsince);
+
+// Lunar-solar and resonance terms of SDP4: initialisation, secular terms, periodic terms.
+void Deep(int entry, sat_record_t& sat);
+
+}  // namespace engine

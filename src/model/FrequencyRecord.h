@@ -1,0 +1,15 @@
+// One of the user's radio frequency entries for a satellite. Every field is optional; "Active"
+// marks the entry whose frequencies the pass screen corrects for Doppler shift.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+struct FrequencyRecord {
+    std::optional<QString> uplink;
+    std::optional<QString> downlink;
+    std::optional<QString> comment;
+    bool active = false;
+
+    bool operator==(const FrequencyRecord&) const = default;
+};

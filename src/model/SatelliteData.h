@@ -1,0 +1,91 @@
+// One satellite of the catalogue: its identity, status, epoch, the user's data and its orbital
+// record, and the answers to where it is at any instant.
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <cstdint>
+#include <memory>
+#include <optional>
+
+#include "Date.h"
+#include "FrequencyRecord.h"
+#include "records.h"
+
+class SettingsStore;
+
+class SatelliteData {
+public:
+    // An empty satellite whose record is all zero.
+    explicit SatelliteData(const SettingsStore* appDelegate);
+    SatelliteData(const SatelliteData&) = delete;
+    SatelliteData& operator=(const SatelliteData&) = delete;
+
+    // A satellite made from the three lines of an element set, complete for predictions; none
+    // when the lines are not an element set.
+    static std::shared_ptr<SatelliteData> createSatellite(const SettingsStore* appDelegate,
+                                                          const QString& commonName,
+                                                          const QString& fileName,
+                                                          std::int32_t catalogNumber,
+                                                          const QString& tle,
+                                                          const QString& line1,
+                                                          const QString& line2);
+
+    // Reads new element lines into the record, then predicts at the epoch and classifies the
+    // orbit. Lines that are not an element set (an element line shorter than 68 characters, or
+    // not beginning with its line number) leave the satellite unchanged and give false.
+    bool processTLE(const QString& tle, const QString& line1, const QString& line2);
+
+    // Fills the prediction fields of the record for the instant (now when none).
+    void predictLocationAt(std::optional<Date> date = std::nullopt);
+
+
+    const QString& tleFileName() const { return tleFileName_; }
+    void setTleFileName(const QString& value) { tleFileName_ = value; }
+    std::int32_t catalogNumber() const { return catalogNumber_; }
+    void setCatalogNumber(std::int32_t value) { catalogNumber_ = value; }
+    const QString& operationalStatus() const { return operationalStatus_; }
+    void setOperationalStatus(const QString& value) { operationalStatus_ = value; }
+    const QString& commonName() const { return commonName_; }
+    void setCommonName(const QString& value) { commonName_ = value; }
+    std::optional<Date> keplerDate() const { return keplerDate_; }
+    void setKeplerDate(std::optional<Date> value) { keplerDate_ = value; }
+    const std::optional<QList<FrequencyRecord>>& frequencyInfo() const { return frequencyInfo_; }
+    void setFrequencyInfo(std::optional<QList<FrequencyRecord>> value) {
+        frequencyInfo_ = std::move(value);
+    }
+    const std::optional<QString>& comments() const { return comments_; }
+    void setComments(std::optional<QString> value) { comments_ = std::move(value); }
+
+    const engine::sat_record_t& satelliteData() const { return satelliteData_; }
+    void setSatelliteData(const engine::sat_record_t& record) { satelliteData_ = record; }
+    const SettingsStore* appDelegate() const { return appDelegate_; }
+
+    // The latest prediction, in degrees, km and km/s.
+    double azimuth() const { return satelliteData_.az; }
+    double elevation() const { return satelliteData_.el; }
+    double latitude() const { return satelliteData_.ssplat; }
+    double longitude() const { return satelliteData_.ssplon; }
+    double range() const { return satelliteData_.range; }
+    double rangeRate() const { return satelliteData_.range_rate; }
+    double footprint() const { return satelliteData_.footprint; }
+    double altitude() const { return satelliteData_.alt; }
+    double velocity() const { return satelliteData_.vel.w; }
+    double orbitPhase() const { return satelliteData_.phase; }
+    std::int32_t orbit() const { return static_cast<std::int32_t>(satelliteData_.orbit); }
+    std::int32_t orbitType() const { return satelliteData_.otype; }
+
+private:
+    void readElements(const QString& tle, const QString& line1, const QString& line2);
+    void classifyOrbit();
+
+    QString tleFileName_;
+    std::int32_t catalogNumber_ = 0;
+    QString operationalStatus_;
+    QString commonName_;
+    std::optional<Date> keplerDate_;
+    std::optional<QList<FrequencyRecord>> frequencyInfo_;
+    std::optional<QString> comments_;
+    alignas(8) engine::sat_record_t satelliteData_{};
+    const SettingsStore* appDelegate_;
+};

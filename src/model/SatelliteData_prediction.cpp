@@ -1,0 +1,80 @@
+// Where the satellite is at an instant, and the orbit class of a new element set.
+#include <cmath>
+#include <limits>
+
+#include "SatelliteData.h"
+#include "SettingsStore.h"
+#include "constants.h"
+#include "observer.h"
+#include "propagators.h"
+#include "vector_math.h"
+
+namespace {
+
+using namespace engine;
+
+constexpr double reference_julian_date = 2451910.5;  // 1 January 2001 00:00:00 UTC
+constexpr double footprint_factor = 12756.33;        // km
+
+// Revolution number at the prediction, wrapped to the record's 32 bits; 0 when not a number.
+std::uint32_t revolutionNumber(const sat_record_t& sat) {
+    using constants::twopi;
+    const double age = sat.jul_utc - sat.jul_epoch;
+    const double n = std::floor((sat.tle.xno * 1440.0 / twopi + age * sat.tle.bstar) * age +
+                                sat.tle.xmo / twopi);
+    const double orbit = n + sat.tle.revnum - 1.0;
+    constexpr double int64_limit = 9.0e18;
+    if (!(std::fabs(orbit) < int64_limit)) return 0;
+    return static_cast<std::uint32_t>(static_cast<std::int64_t>(orbit));
+}
+
+}  // namespace
+
+void SatelliteData::predictLocationAt(std::optional<Date> date) {
+    using namespace constants;
+    sat_record_t& sat = satelliteData_;
+    const Date when = date ? *date : appDelegate_->now();
+    sat.jul_utc = when.secondsSinceReferenceDate() / seconds_per_day + reference_julian_date;
+    sat.tsince = (sat.jul_utc - sat.jul_epoch) * minutes_per_day;
+
+    if ((sat.flags & FLAG_DEEP_SPACE) != 0) {
+        SDP4(sat, sat.tsince);
+    } else {
+        SGP4(sat, sat.tsince);
+    }
+    Convert_Sat_State(sat.pos, sat.vel);
+    sat.velo = sat.vel.w;
+
+    geodetic_point_t observer = appDelegate_->observer_geodetic();
+    look_angles_t look{};
+    Calculate_Obs(sat.jul_utc, sat.pos, sat.vel, observer, look);
+    geodetic_point_t subPoint{};
+    Calculate_LatLonAlt(sat.jul_utc, sat.pos, subPoint);
+
+    // The sub-satellite longitude comes in [0, 2pi) or as not-a-number; fold it into -pi..pi.
+    if (subPoint.lon < -pi) subPoint.lon += twopi;
+    if (subPoint.lon > pi) subPoint.lon -= twopi;
+
+    sat.az = Degrees(look.az);
+    sat.el = Degrees(look.el);
+    sat.range = look.range;
+    sat.range_rate = look.range_rate;
+    sat.ssplat = Degrees(subPoint.lat);
+    sat.ssplon = Degrees(subPoint.lon);
+    sat.alt = subPoint.alt;
+    sat.ma = Degrees(sat.phase) * 256.0 / 360.0;
+    sat.phase = Degrees(sat.phase);
+    sat.footprint = footprint_factor * std::acos(xkmper / (xkmper + sat.alt));
+    sat.orbit = revolutionNumber(sat);
+}
+
+void SatelliteData::classifyOrbit() {
+    sat_record_t& sat = satelliteData_;
+    sat.otype = orbit_ordinary;
+    if (std::fabs(sat.meanmo - 1.0027) < 0.0002) {
+        sat.otype = orbit_geostationary;
+    } else if (sat.jul_epoch + (16.666666 - sat.meanmo) / (10.0 * std::fabs(sat.tle.xndt2o)) <
+               sat.jul_utc) {
+        sat.otype = orbit_decayed;
+    }
+}
