@@ -27,10 +27,9 @@ const Orbit geostationary{"SAMPLE GEO EAST",
                           "2 99201   0.0300  90.0000 0002000 270.0000 180.0000  1.00273000 30012"};
 
 std::shared_ptr<SatelliteData> make(const SkelvorAppDelegate& appDelegate, const Orbit& orbit) {
-    return SatelliteData::createSatellite(&appDelegate, QString::fromLatin1(orbit.name), {}, 0,
-                                          QString::fromLatin1(orbit.name),
-                                          QString::fromLatin1(orbit.line1),
-                                          QString::fromLatin1(orbit.line2));
+    return SatelliteData::createSatellite(
+        &appDelegate, QString::fromLatin1(orbit.name), {}, 0, QString::fromLatin1(orbit.name),
+        QString::fromLatin1(orbit.line1), QString::fromLatin1(orbit.line2));
 }
 
 void predict(benchmark::State& state, const Orbit& orbit) {
@@ -45,7 +44,8 @@ void predict(benchmark::State& state, const Orbit& orbit) {
     }
 }
 
-void bare(benchmark::State& state, const Orbit& orbit, void (*model)(engine::sat_record_t&, double)) {
+void bare(benchmark::State& state, const Orbit& orbit,
+          void (*model)(engine::sat_record_t&, double)) {
     SkelvorAppDelegate appDelegate;
     engine::sat_record_t sat = make(appDelegate, orbit)->satelliteData();
     double tsince = 0.0;

@@ -14,7 +14,8 @@ UsageError usage(const QString& message) { return UsageError(message.toStdString
 CommandLine::CommandLine(const QStringList& arguments, const QStringList& allowed) {
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& argument = arguments[i];
-        if (!argument.startsWith(u"--")) throw usage(QStringLiteral("unexpected argument '%1'").arg(argument));
+        if (!argument.startsWith(u"--"))
+            throw usage(QStringLiteral("unexpected argument '%1'").arg(argument));
         QString name = argument.mid(2);
         QString value;
         if (const qsizetype equals = name.indexOf(u'='); equals >= 0) {
@@ -28,7 +29,8 @@ CommandLine::CommandLine(const QStringList& arguments, const QStringList& allowe
         if (!allowed.contains(name) && name != u"format") {
             throw usage(QStringLiteral("unknown option --%1").arg(name));
         }
-        if (options_.contains(name)) throw usage(QStringLiteral("option --%1 given twice").arg(name));
+        if (options_.contains(name))
+            throw usage(QStringLiteral("option --%1 given twice").arg(name));
         options_.insert(name, value);
     }
 }

@@ -7,9 +7,11 @@ ElementFile loadSets(const CommandLine& options, QString& err, const SettingsSto
     const std::optional<QString> text = readTextFile(path);
     if (!text) throw UsageError(QStringLiteral("cannot read %1").arg(path).toStdString());
     ElementFile sets = readElementSets(*text, &appDelegate);
-    for (const QString& problem : sets.problems) err += QStringLiteral("%1: %2\n").arg(path, problem);
+    for (const QString& problem : sets.problems)
+        err += QStringLiteral("%1: %2\n").arg(path, problem);
     if (sets.satellites.empty()) {
-        throw UsageError(QStringLiteral("%1 holds no readable element set").arg(path).toStdString());
+        throw UsageError(
+            QStringLiteral("%1 holds no readable element set").arg(path).toStdString());
     }
     return sets;
 }

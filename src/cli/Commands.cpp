@@ -33,7 +33,8 @@ QString run(const QString& command, const QStringList& arguments, QString& err,
         const CommandLine options(arguments, {tle, lat, lon, alt, at});
         const OutputFormat format = options.format();
         placeObserver(options, appDelegate);
-        return lookCommand(options, loadSets(options, err, appDelegate), appDelegate).render(format);
+        return lookCommand(options, loadSets(options, err, appDelegate), appDelegate)
+            .render(format);
     }
     throw UsageError(QStringLiteral("unknown command (see skelvor-cli --help)").toStdString());
 }
@@ -54,7 +55,8 @@ int runCli(const QStringList& arguments, QString& out, QString& err, SettingsSto
         out += run(command, arguments.mid(1), err, appDelegate);
         return exit_ok;
     } catch (const UsageError& error) {
-        err += QStringLiteral("skelvor-cli %1: %2\n").arg(command, QString::fromStdString(error.what()));
+        err += QStringLiteral("skelvor-cli %1: %2\n")
+                   .arg(command, QString::fromStdString(error.what()));
         return exit_usage;
     }
 }

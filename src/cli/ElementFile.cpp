@@ -27,8 +27,7 @@ QString commonNameOf(const QString& nameLine) {
 }
 
 bool looksLikeSet(const QStringList& lines, qsizetype i) {
-    return i + 2 < lines.size() && lines[i + 1].startsWith(u"1 ") &&
-           lines[i + 2].startsWith(u"2 ");
+    return i + 2 < lines.size() && lines[i + 1].startsWith(u"1 ") && lines[i + 2].startsWith(u"2 ");
 }
 
 }  // namespace
@@ -44,7 +43,8 @@ ElementFile readElementSets(const QString& text, const SettingsStore* appDelegat
     qsizetype strayStart = -1;  // first line of a stretch that is not an element set
     auto reportStray = [&] {
         if (strayStart < 0) return;
-        result.problems << QStringLiteral("line %1: not a three-line element set").arg(strayStart + 1);
+        result.problems
+            << QStringLiteral("line %1: not a three-line element set").arg(strayStart + 1);
         strayStart = -1;
     };
     for (qsizetype i = 0; i < lines.size();) {
@@ -59,14 +59,14 @@ ElementFile readElementSets(const QString& text, const SettingsStore* appDelegat
         }
         reportStray();
         const QString nameLine = lines[i].trimmed();
-        auto satellite = SatelliteData::createSatellite(
-            appDelegate, commonNameOf(nameLine), QString(), readCatalogNumber(lines[i + 1]),
-            nameLine, lines[i + 1], lines[i + 2]);
+        auto satellite = SatelliteData::createSatellite(appDelegate, commonNameOf(nameLine),
+                                                        QString(), readCatalogNumber(lines[i + 1]),
+                                                        nameLine, lines[i + 1], lines[i + 2]);
         if (satellite) {
             result.satellites.push_back(std::move(satellite));
         } else {
-            result.problems << QStringLiteral("line %1: element lines shorter than 68 characters")
-                                   .arg(i + 1);
+            result.problems
+                << QStringLiteral("line %1: element lines shorter than 68 characters").arg(i + 1);
         }
         i += 3;
     }

@@ -50,9 +50,12 @@ void OutputTable::addRow(std::vector<Cell> row) { rows_.push_back(std::move(row)
 
 QString OutputTable::render(OutputFormat format) const {
     switch (format) {
-    case OutputFormat::csv: return renderCsv();
-    case OutputFormat::json: return renderJson();
-    case OutputFormat::table: break;
+        case OutputFormat::csv:
+            return renderCsv();
+        case OutputFormat::json:
+            return renderJson();
+        case OutputFormat::table:
+            break;
     }
     return renderTable();
 }
@@ -85,7 +88,8 @@ QString OutputTable::renderTable() const {
     }
     std::vector<qsizetype> widths(columns_.size(), 0);
     for (const QStringList& cells : lines) {
-        for (qsizetype i = 0; i < cells.size(); ++i) widths[i] = std::max(widths[i], cells[i].size());
+        for (qsizetype i = 0; i < cells.size(); ++i)
+            widths[i] = std::max(widths[i], cells[i].size());
     }
     QString out;
     for (const QStringList& cells : lines) {
@@ -94,7 +98,8 @@ QString OutputTable::renderTable() const {
             padded << (leftAligned[i] ? cells[i].leftJustified(widths[i])
                                       : cells[i].rightJustified(widths[i]));
         }
-        out += padded.join(u"  ").replace(QRegularExpression(QStringLiteral(" +$")), QString()) + u'\n';
+        out += padded.join(u"  ").replace(QRegularExpression(QStringLiteral(" +$")), QString()) +
+               u'\n';
     }
     return out;
 }
@@ -103,7 +108,8 @@ QString OutputTable::renderJson() const {
     QJsonArray array;
     for (const auto& row : rows_) {
         QJsonObject object;
-        for (std::size_t i = 0; i < row.size(); ++i) object.insert(columns_[i].name, jsonValue(row[i]));
+        for (std::size_t i = 0; i < row.size(); ++i)
+            object.insert(columns_[i].name, jsonValue(row[i]));
         array.append(object);
     }
     return QString::fromUtf8(QJsonDocument(array).toJson(QJsonDocument::Indented));

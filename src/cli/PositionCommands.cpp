@@ -8,8 +8,15 @@
 // directly at that tsince, each from the record as the satellite was made.
 OutputTable propagateCommand(const CommandLine& options, const ElementFile& sets) {
     const std::vector<double> minutes = options.numbers(QStringLiteral("minutes"));
-    OutputTable table({{"catalog", 0}, {"name", 0}, {"minutes", 3}, {"x", 6}, {"y", 6}, {"z", 6},
-                       {"xdot", 9}, {"ydot", 9}, {"zdot", 9}});
+    OutputTable table({{"catalog", 0},
+                       {"name", 0},
+                       {"minutes", 3},
+                       {"x", 6},
+                       {"y", 6},
+                       {"z", 6},
+                       {"xdot", 9},
+                       {"ydot", 9},
+                       {"zdot", 9}});
     for (const auto& satellite : sets.satellites) {
         for (const double tsince : minutes) {
             engine::sat_record_t sat = satellite->satelliteData();
@@ -30,10 +37,20 @@ OutputTable propagateCommand(const CommandLine& options, const ElementFile& sets
 OutputTable lookCommand(const CommandLine& options, const ElementFile& sets,
                         const SettingsStore& appDelegate) {
     const std::vector<Date> times = options.times(QStringLiteral("at"), appDelegate.now());
-    OutputTable table({{"catalog", 0}, {"name", 0}, {"time", 0}, {"azimuth", 4},
-                       {"elevation", 4}, {"range", 3}, {"range_rate", 6}, {"latitude", 4},
-                       {"longitude", 4}, {"altitude", 3}, {"velocity", 6}, {"footprint", 3},
-                       {"orbit", 0}, {"phase", 4}});
+    OutputTable table({{"catalog", 0},
+                       {"name", 0},
+                       {"time", 0},
+                       {"azimuth", 4},
+                       {"elevation", 4},
+                       {"range", 3},
+                       {"range_rate", 6},
+                       {"latitude", 4},
+                       {"longitude", 4},
+                       {"altitude", 3},
+                       {"velocity", 6},
+                       {"footprint", 3},
+                       {"orbit", 0},
+                       {"phase", 4}});
     for (const auto& made : sets.satellites) {
         // Each instant is predicted from the record as the satellite was made, so an answer
         // does not depend on the other instants asked for.

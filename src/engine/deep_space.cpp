@@ -98,8 +98,8 @@ BodyTerms thirdBody(const Body& b, const Orbit& o) {
                        eqsq * (-24.0 * (x2 * x7 + x1 * x8) - 6.0 * (x3 * x6 + x4 * x5));
     const double z13 = -6.0 * a3 * a6 + eqsq * (-24.0 * x2 * x8 - 6.0 * x4 * x6);
     const double z21 = 6.0 * a2 * a5 + eqsq * (24.0 * x1 * x5 - 6.0 * x3 * x7);
-    const double z22 = 6.0 * (a4 * a5 + a2 * a6) +
-                       eqsq * (24.0 * (x2 * x5 + x1 * x6) - 6.0 * (x4 * x7 + x3 * x8));
+    const double z22 =
+        6.0 * (a4 * a5 + a2 * a6) + eqsq * (24.0 * (x2 * x5 + x1 * x6) - 6.0 * (x4 * x7 + x3 * x8));
     const double z23 = 6.0 * a4 * a6 + eqsq * (24.0 * x2 * x6 - 6.0 * x4 * x8);
     z1 = z1 + z1 + o.bsq * z31;
     z2 = z2 + z2 + o.bsq * z32;
@@ -200,8 +200,7 @@ void storeLunar(deep_values_t& dp, const BodyTerms& t, double siniq, double cosi
 }
 
 // 24-hour resonance: returns bfact.
-double initSynchronous(sat_record_t& sat, const Orbit& o, double aqnv, double xmao,
-                       double xpidot) {
+double initSynchronous(sat_record_t& sat, const Orbit& o, double aqnv, double xmao, double xpidot) {
     deep_values_t& dp = sat.dps;
     const deep_link_t& d = sat.deep_arg;
     sat.flags |= FLAG_RESONANT | FLAG_SYNCHRONOUS;
@@ -278,10 +277,10 @@ double initHalfDay(sat_record_t& sat, const Orbit& o, double aqnv, double xmao) 
                          0.33333333 * (-2.0 + 4.0 * cosiq + 6.0 * cosq2));
     const double f523 = siniq * (4.92187512 * sini2 * (-2.0 - 4.0 * cosiq + 10.0 * cosq2) +
                                  6.56250012 * (1.0 + 2.0 * cosiq - 3.0 * cosq2));
-    const double f542 = 29.53125 * siniq *
-                        (2.0 - 8.0 * cosiq + cosq2 * (-12.0 + 8.0 * cosiq + 10.0 * cosq2));
-    const double f543 = 29.53125 * siniq *
-                        (-2.0 - 8.0 * cosiq + cosq2 * (12.0 + 8.0 * cosiq - 10.0 * cosq2));
+    const double f542 =
+        29.53125 * siniq * (2.0 - 8.0 * cosiq + cosq2 * (-12.0 + 8.0 * cosiq + 10.0 * cosq2));
+    const double f543 =
+        29.53125 * siniq * (-2.0 - 8.0 * cosiq + cosq2 * (12.0 + 8.0 * cosiq - 10.0 * cosq2));
 
     const double xno2 = dp.xnq * dp.xnq;
     const double ainv2 = aqnv * aqnv;
@@ -328,8 +327,8 @@ void deepInit(sat_record_t& sat) {
     const double day = d.ds50 + 18261.5;
     if (day != dp.preep) lunarGeometry(dp, day);
 
-    const Orbit o{eq, d.eosq, d.betao, d.betao2, d.sinio, d.cosio, d.sing, d.cosg,
-                  1.0 / dp.xnq, dp.xqncl};
+    const Orbit o{eq,      d.eosq, d.betao, d.betao2,     d.sinio,
+                  d.cosio, d.sing, d.cosg,  1.0 / dp.xnq, dp.xqncl};
     dp.savtsn = 1E20;
     const Body sun{zcosgs, zsings, zcosis, zsinis, cosq, sinq, c1ss, zns, zes};
     storeSolar(dp, thirdBody(sun, o), o.siniq, o.cosiq);
@@ -522,8 +521,7 @@ void deepPeriodics(sat_record_t& sat) {
     const double alfdp = sinis * sinok + ph * cosok + dp.pinc * cosis * sinok;
     const double betdp = sinis * cosok - ph * sinok + dp.pinc * cosis * cosok;
     d.xnode = FMod2p(d.xnode);
-    const double xls = d.xll + d.omgadf + cosis * d.xnode + dp.pl + pgh -
-                       dp.pinc * d.xnode * sinis;
+    const double xls = d.xll + d.omgadf + cosis * d.xnode + dp.pl + pgh - dp.pinc * d.xnode * sinis;
     const double xnoh = d.xnode;
     d.xnode = AcTan(alfdp, betdp);
     if (std::fabs(xnoh - d.xnode) > pi) {
@@ -537,17 +535,17 @@ void deepPeriodics(sat_record_t& sat) {
 
 void Deep(int entry, sat_record_t& sat) {
     switch (entry) {
-    case dpinit:
-        deepInit(sat);
-        break;
-    case dpsec:
-        deepSecular(sat);
-        break;
-    case dpper:
-        deepPeriodics(sat);
-        break;
-    default:
-        break;
+        case dpinit:
+            deepInit(sat);
+            break;
+        case dpsec:
+            deepSecular(sat);
+            break;
+        case dpper:
+            deepPeriodics(sat);
+            break;
+        default:
+            break;
     }
 }
 

@@ -65,11 +65,11 @@ void Calculate_Obs(double time, const vector4_t& pos, const vector4_t& vel,
     const vector4_t rgvel{vel.x - f.vel.x, vel.y - f.vel.y, vel.z - f.vel.z, 0.0};
     Magnitude(range);
 
-    const double top_s = f.sinLat * f.cosTheta * range.x + f.sinLat * f.sinTheta * range.y -
-                         f.cosLat * range.z;
+    const double top_s =
+        f.sinLat * f.cosTheta * range.x + f.sinLat * f.sinTheta * range.y - f.cosLat * range.z;
     const double top_e = -f.sinTheta * range.x + f.cosTheta * range.y;
-    const double top_z = f.cosLat * f.cosTheta * range.x + f.cosLat * f.sinTheta * range.y +
-                         f.sinLat * range.z;
+    const double top_z =
+        f.cosLat * f.cosTheta * range.x + f.cosLat * f.sinTheta * range.y + f.sinLat * range.z;
 
     double azim = std::atan(-top_e / top_s);
     if (top_s > 0.0) azim += pi;
@@ -96,8 +96,8 @@ void Calculate_LatLonAlt(double time, const vector4_t& pos, geodetic_point_t& ge
     double num = pos.z;
     double previous = num;  // the num from which the last step's c was taken
     for (int i = 0; i < max_latitude_iterations; ++i) {
-        const double next =
-            pos.z + xkmper * eccentricity_squared * num / std::sqrt(Sqr(r) + one_minus_e2 * Sqr(num));
+        const double next = pos.z + xkmper * eccentricity_squared * num /
+                                        std::sqrt(Sqr(r) + one_minus_e2 * Sqr(num));
         const double change = std::fabs(next - num) * r;
         const double scale = Sqr(r) + next * num;
         previous = num;

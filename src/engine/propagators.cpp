@@ -79,8 +79,9 @@ CommonInit initCommon(const tle_elements_t& tle) {
                0.0625 * temp2 * (7.0 - 114.0 * c.theta2 + 395.0 * theta4) +
                temp3 * (3.0 - 36.0 * c.theta2 + 49.0 * theta4);
     c.xhdot1 = -temp1 * c.cosio;
-    c.xnodot = c.xhdot1 + (0.5 * temp2 * (4.0 - 19.0 * c.theta2) +
-                           2.0 * temp3 * (3.0 - 7.0 * c.theta2)) * c.cosio;
+    c.xnodot =
+        c.xhdot1 +
+        (0.5 * temp2 * (4.0 - 19.0 * c.theta2) + 2.0 * temp3 * (3.0 - 7.0 * c.theta2)) * c.cosio;
 
     c.xnodcf = 3.5 * c.betao2 * c.xhdot1 * c.c1;
     c.t2cof = 1.5 * c.c1;
@@ -123,10 +124,8 @@ void initSGP4(sat_record_t& sat) {
     }
 
     // A circular orbit has no perigee: the terms divided by the eccentricity vanish with it.
-    const double c3 =
-        tle.eo == 0.0 ? 0.0 : c.coef * c.tsi * a3ovk2 * c.xnodp * c.sinio / tle.eo;
-    g.c5 = 2.0 * c.coef1 * c.aodp * c.betao2 *
-           (1.0 + 2.75 * (c.etasq + c.eeta) + c.eeta * c.etasq);
+    const double c3 = tle.eo == 0.0 ? 0.0 : c.coef * c.tsi * a3ovk2 * c.xnodp * c.sinio / tle.eo;
+    g.c5 = 2.0 * c.coef1 * c.aodp * c.betao2 * (1.0 + 2.75 * (c.etasq + c.eeta) + c.eeta * c.etasq);
     g.omgcof = tle.bstar * c3 * std::cos(tle.omegao);
     g.xmcof = c.eeta == 0.0 ? 0.0 : -tothrd * c.coef * tle.bstar / c.eeta;
     g.delmo = std::pow(1.0 + c.eta * std::cos(tle.xmo), 3);

@@ -1,9 +1,10 @@
 #include "LenientNumber.h"
 
+#include <locale.h>
+
 #include <clocale>
 #include <cstdlib>
 #include <limits>
-#include <locale.h>
 #include <string>
 
 namespace {

@@ -23,13 +23,9 @@ public:
 
     // A satellite made from the three lines of an element set, complete for predictions; none
     // when the lines are not an element set.
-    static std::shared_ptr<SatelliteData> createSatellite(const SettingsStore* appDelegate,
-                                                          const QString& commonName,
-                                                          const QString& fileName,
-                                                          std::int32_t catalogNumber,
-                                                          const QString& tle,
-                                                          const QString& line1,
-                                                          const QString& line2);
+    static std::shared_ptr<SatelliteData> createSatellite(
+        const SettingsStore* appDelegate, const QString& commonName, const QString& fileName,
+        std::int32_t catalogNumber, const QString& tle, const QString& line1, const QString& line2);
 
     // Reads new element lines into the record, then predicts at the epoch and classifies the
     // orbit. Lines that are not an element set (an element line shorter than 68 characters, or
@@ -38,7 +34,6 @@ public:
 
     // Fills the prediction fields of the record for the instant (now when none).
     void predictLocationAt(std::optional<Date> date = std::nullopt);
-
 
     const QString& tleFileName() const { return tleFileName_; }
     void setTleFileName(const QString& value) { tleFileName_ = value; }

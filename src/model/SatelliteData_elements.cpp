@@ -53,13 +53,20 @@ Status statusOf(const QString& tle) {
     const qsizetype bracket = tle.indexOf(u'[');
     const QChar marker = bracket >= 0 && bracket + 1 < tle.size() ? tle[bracket + 1] : u' ';
     switch (marker.unicode()) {
-    case u'+': return {1, "Operational"};
-    case u'-': return {2, "Not Operational"};
-    case u'P': return {3, "Partially Operational"};
-    case u'B': return {4, "On Standby"};
-    case u'S': return {5, "Spare"};
-    case u'X': return {6, "Extended"};
-    default: return {0, "Unknown"};
+        case u'+':
+            return {1, "Operational"};
+        case u'-':
+            return {2, "Not Operational"};
+        case u'P':
+            return {3, "Partially Operational"};
+        case u'B':
+            return {4, "On Standby"};
+        case u'S':
+            return {5, "Spare"};
+        case u'X':
+            return {6, "Extended"};
+        default:
+            return {0, "Unknown"};
     }
 }
 
@@ -77,8 +84,8 @@ Date epochDate(std::uint32_t year, std::uint32_t day, double fractionOfDay) {
 bool isDeepSpace(const tle_elements_t& tle) {
     using namespace constants;
     const double a1 = std::pow(xke / tle.xno, tothrd);
-    const double temp =
-        ck2_x1_5 * (3.0 * std::pow(std::cos(tle.xincl), 2) - 1.0) / std::pow(1.0 - tle.eo * tle.eo, 1.5);
+    const double temp = ck2_x1_5 * (3.0 * std::pow(std::cos(tle.xincl), 2) - 1.0) /
+                        std::pow(1.0 - tle.eo * tle.eo, 1.5);
     const double del1 = temp / (a1 * a1);
     const double ao = a1 * (1.0 - del1 * (half_tothrd + del1 * (1.0 + c134_81 * del1)));
     const double delo = temp / (ao * ao);

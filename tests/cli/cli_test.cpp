@@ -64,16 +64,18 @@ TEST(Cli, PropagateAnswersEverySetAtEveryMinuteInFileOrder) {
 
 TEST(Cli, CsvNumbersReadBackExactlyAndJsonCarriesTheSameValues) {
     const CliRun csv = cli({"look", "--tle", leo, "--lat", "51.48", "--lon", "-0.0015", "--at",
-                         "2026-12-06T21:00:00Z", "--format", "csv"});
+                            "2026-12-06T21:00:00Z", "--format", "csv"});
     const CliRun json = cli({"look", "--tle", leo, "--lat", "51.48", "--lon", "-0.0015", "--at",
-                          "2026-12-06T21:00:00Z", "--format", "json"});
+                             "2026-12-06T21:00:00Z", "--format", "json"});
     ASSERT_EQ(csv.code, 0);
     ASSERT_EQ(json.code, 0);
     const QStringList header = csvLines(csv).first().split(u',');
-    EXPECT_EQ(header.join(u','), "catalog,name,time,azimuth,elevation,range,range_rate,latitude,"
-                                 "longitude,altitude,velocity,footprint,orbit,phase");
+    EXPECT_EQ(header.join(u','),
+              "catalog,name,time,azimuth,elevation,range,range_rate,latitude,"
+              "longitude,altitude,velocity,footprint,orbit,phase");
     const QStringList first = csvLines(csv)[1].split(u',');
-    const QJsonObject object = QJsonDocument::fromJson(json.out.toUtf8()).array().first().toObject();
+    const QJsonObject object =
+        QJsonDocument::fromJson(json.out.toUtf8()).array().first().toObject();
     EXPECT_EQ(object["time"].toString(), "2026-12-06T21:00:00Z");
     for (const char* key : {"azimuth", "elevation", "range", "footprint"}) {
         const double fromCsv = first[header.indexOf(key)].toDouble();
@@ -82,9 +84,11 @@ TEST(Cli, CsvNumbersReadBackExactlyAndJsonCarriesTheSameValues) {
 }
 
 TEST(Cli, LookGivesTheSameAnswerWhateverElseIsAsked) {
-    const QStringList common{"look", "--tle", leo, "--lat", "40", "--lon", "-75", "--format", "csv"};
+    const QStringList common{"look",  "--tle", leo,        "--lat", "40",
+                             "--lon", "-75",   "--format", "csv"};
     const CliRun alone = cli(common + QStringList{"--at", "2026-12-06T21:00:00Z"});
-    const CliRun among = cli(common + QStringList{"--at", "2026-12-08T00:00:00Z,2026-12-06T21:00:00Z"});
+    const CliRun among =
+        cli(common + QStringList{"--at", "2026-12-08T00:00:00Z,2026-12-06T21:00:00Z"});
     EXPECT_EQ(csvLines(alone)[1], csvLines(among)[2]);
 }
 
@@ -95,7 +99,8 @@ TEST(Cli, UnreadableSetsAreReportedWithTheirLineAndTheOthersAnswered) {
     text += "stray words\r\n\r\n";
     text += QString(station).replace("SAMPLE STATION", "LAST");
     const TextFile file(text);
-    const CliRun run = cli({"propagate", "--tle", file.path(), "--minutes", "0", "--format", "csv"});
+    const CliRun run =
+        cli({"propagate", "--tle", file.path(), "--minutes", "0", "--format", "csv"});
     EXPECT_EQ(run.code, 0);
     const QStringList lines = csvLines(run);
     ASSERT_EQ(lines.size(), 3);
@@ -152,8 +157,8 @@ TEST(Cli, TheProgramReadsStandardInputAndSetsItsExitCode) {
     EXPECT_EQ(process.exitCode(), 0);
     EXPECT_TRUE(process.readAllStandardOutput().contains("99001,SAMPLE STATION,0,"));
 
-    process.start(SKELVOR_CLI, {"look", "--tle", "/no/such/file", "--lat", "0", "--lon", "0",
-                                "--at", "now"});
+    process.start(SKELVOR_CLI,
+                  {"look", "--tle", "/no/such/file", "--lat", "0", "--lon", "0", "--at", "now"});
     ASSERT_TRUE(process.waitForFinished(30000));
     EXPECT_EQ(process.exitCode(), 2);
     EXPECT_EQ(process.readAllStandardError().count('\n'), 1);

@@ -1,8 +1,9 @@
+#include "observer.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "observer.h"
 #include "sidereal_time.h"
 #include "vector_math.h"
 

@@ -1,3 +1,5 @@
+#include "propagators.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -8,7 +10,6 @@
 #include <vector>
 
 #include "element_record.h"
-#include "propagators.h"
 #include "vector_math.h"
 
 using namespace engine;
@@ -57,7 +58,8 @@ TEST(Propagators, ReproduceThePublishedStates) {
         for (std::string cell; std::getline(in, cell, ',');) v.push_back(std::stod(cell));
         ASSERT_EQ(v.size(), 8u) << line;
         const bool deep = v[0] == 11801.0;
-        const sat_record_t sat = propagated(deep ? fixture::set11801 : fixture::set88888, deep, v[1]);
+        const sat_record_t sat =
+            propagated(deep ? fixture::set11801 : fixture::set88888, deep, v[1]);
         EXPECT_LT(distance(sat.pos, {v[2], v[3], v[4], 0}), published_km) << line;
         EXPECT_LT(distance(sat.vel, {v[5], v[6], v[7], 0}), published_km_s) << line;
         ++rows;

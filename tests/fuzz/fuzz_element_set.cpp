@@ -12,17 +12,17 @@
 #include "SkelvorAppDelegate.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const QString text = QString::fromUtf8(reinterpret_cast<const char*>(data),
-                                           static_cast<qsizetype>(size));
+    const QString text =
+        QString::fromUtf8(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
     SkelvorAppDelegate appDelegate;
     appDelegate.setClock([] { return Date(850000000.0); });
     appDelegate.setObserver_geodetic({0.9, -0.1, 0.05, 0.0});
 
     const QStringList lines = text.split(u'\n');
     if (lines.size() >= 3) {
-        auto satellite = SatelliteData::createSatellite(&appDelegate, lines[0], QStringLiteral("fuzz"),
-                                                        readCatalogNumber(lines[1]), lines[0],
-                                                        lines[1], lines[2]);
+        auto satellite = SatelliteData::createSatellite(
+            &appDelegate, lines[0], QStringLiteral("fuzz"), readCatalogNumber(lines[1]), lines[0],
+            lines[1], lines[2]);
         if (satellite) {
             const Date epoch = satellite->keplerDate().value_or(Date());
             for (const double minutes : {-1440.0, 90.0, 20000.0}) {

@@ -34,8 +34,8 @@ inline QString line2(double incl, double node, const char* ecc, double perigee, 
 inline std::shared_ptr<SatelliteData> make(const SettingsStore& store, const QString& l1,
                                            const QString& l2,
                                            const QString& name = QStringLiteral("TEST")) {
-    return SatelliteData::createSatellite(&store, name, QStringLiteral("test.txt"), 88888, name,
-                                          l1, l2);
+    return SatelliteData::createSatellite(&store, name, QStringLiteral("test.txt"), 88888, name, l1,
+                                          l2);
 }
 
 }  // namespace fixture

@@ -38,10 +38,10 @@ TEST(ElementParsing, FieldsAndUnitsOfTheTestSet) {
 TEST(ElementParsing, OperationalStatusFromTheNameLine) {
     SettingsStore store;
     const std::pair<const char*, int> cases[] = {
-        {"A [+]", 1}, {"A [-]", 2}, {"A [P]", 3}, {"A [B]", 4}, {"A [S]", 5}, {"A [X]", 6},
-        {"A [p]", 0}, {"A", 0},     {"A [", 0},   {"A [S] [+]", 5}};
-    const char* texts[] = {"Unknown", "Operational", "Not Operational", "Partially Operational",
-                           "On Standby", "Spare", "Extended"};
+        {"A [+]", 1}, {"A [-]", 2}, {"A [P]", 3}, {"A [B]", 4}, {"A [S]", 5},
+        {"A [X]", 6}, {"A [p]", 0}, {"A", 0},     {"A [", 0},   {"A [S] [+]", 5}};
+    const char* texts[] = {"Unknown",    "Operational", "Not Operational", "Partially Operational",
+                           "On Standby", "Spare",       "Extended"};
     for (const auto& [name, code] : cases) {
         const auto sat = make(store, line1_88888, line2_88888, QString::fromLatin1(name));
         EXPECT_EQ(sat->satelliteData().tle.status, code) << name;
@@ -70,8 +70,8 @@ TEST(ElementParsing, SignedAndImpliedPointFields) {
     EXPECT_EQ(a->satelliteData().tle.xndd6o, 0.0);
     EXPECT_EQ(a->satelliteData().tle.bstar, -.11606E-4);
     EXPECT_EQ(a->satelliteData().tle.eo, 0.0001234);
-    const auto b = make(store, line1("80275.98708465", "-.00012345", "-11606-4", " 00000+0"),
-                        line2_88888);
+    const auto b =
+        make(store, line1("80275.98708465", "-.00012345", "-11606-4", " 00000+0"), line2_88888);
     EXPECT_DOUBLE_EQ(b->satelliteData().tle.xndd6o, -.11606E-4 * per_day / 1440.0);
     EXPECT_DOUBLE_EQ(b->satelliteData().tle.xndt2o, -.00012345 * per_day);
     EXPECT_EQ(b->satelliteData().tle.bstar, 0.0);

@@ -36,8 +36,8 @@ TEST(CatalogNumber, PlainDigitsAndTheAlpha5Form) {
     EXPECT_EQ(readCatalogNumber(u"1 J0000U"), 180000);  // I is skipped
     EXPECT_EQ(readCatalogNumber(u"1 P0000U"), 230000);  // and so is O
     EXPECT_EQ(readCatalogNumber(u"1 Z9999"), 339999);
-    for (const char16_t* line : {u"1 I0000U", u"1 O0000U", u"1 a0001U", u"1 A12x4U", u"1 A00",
-                                 u""}) {
+    for (const char16_t* line :
+         {u"1 I0000U", u"1 O0000U", u"1 a0001U", u"1 A12x4U", u"1 A00", u""}) {
         EXPECT_EQ(readCatalogNumber(line), 0);
     }
 }

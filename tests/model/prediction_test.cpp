@@ -18,7 +18,7 @@ TEST(Prediction, AtTheEpochAndOneDayLater) {
     const auto sat = make(store, line1_88888, line2_88888);
     const sat_record_t& rec = sat->satelliteData();
     EXPECT_NEAR(rec.tsince, 0.0, 1e-6);
-    EXPECT_EQ(sat->orbit(), 104);                   // revnum - 1: mean anomaly below one turn
+    EXPECT_EQ(sat->orbit(), 104);                  // revnum - 1: mean anomaly below one turn
     EXPECT_NEAR(rec.pos.x, 2328.97048951, 0.005);  // published position at the epoch, km
     const Date later = *sat->keplerDate() + 86400.0;
     store.setClock([later] { return later; });
