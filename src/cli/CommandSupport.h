@@ -19,3 +19,7 @@ void placeObserver(const CommandLine& options, SettingsStore& appDelegate);
 OutputTable propagateCommand(const CommandLine& options, const ElementFile& sets);
 OutputTable lookCommand(const CommandLine& options, const ElementFile& sets,
                         const SettingsStore& appDelegate);
+OutputTable passesCommand(const CommandLine& options, const ElementFile& sets,
+                          const SettingsStore& appDelegate);
+OutputTable sunCommand(const CommandLine& options, const SettingsStore& appDelegate);
+OutputTable moonCommand(const CommandLine& options, const SettingsStore& appDelegate);

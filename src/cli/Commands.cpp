@@ -11,6 +11,9 @@ const char* const usage_text =
     "usage:\n"
     "  skelvor-cli propagate --tle FILE --minutes M[,M...]\n"
     "  skelvor-cli look --tle FILE --lat DEG --lon DEG [--alt METRES] --at TIME[,TIME...]\n"
+    "  skelvor-cli passes --tle FILE --lat DEG --lon DEG [--alt METRES] [--from TIME]\n"
+    "                     [--days D] [--min-elevation DEG]\n"
+    "  skelvor-cli sun|moon --lat DEG --lon DEG --at TIME[,TIME...]\n"
     "options for every command: --format table|csv|json (table by default)\n"
     "FILE holds three-line element sets ('-' reads standard input); TIME is ISO 8601 UTC,\n"
     "such as 2026-12-06T21:00:00Z, or 'now'. Exit code 2: bad usage or input.\n";
@@ -35,6 +38,23 @@ QString run(const QString& command, const QStringList& arguments, QString& err,
         placeObserver(options, appDelegate);
         return lookCommand(options, loadSets(options, err, appDelegate), appDelegate)
             .render(format);
+    }
+    if (command == u"passes") {
+        const CommandLine options(
+            arguments, {tle, lat, lon, alt, QStringLiteral("from"), QStringLiteral("days"),
+                        QStringLiteral("min-elevation")});
+        const OutputFormat format = options.format();
+        placeObserver(options, appDelegate);
+        return passesCommand(options, loadSets(options, err, appDelegate), appDelegate)
+            .render(format);
+    }
+    if (command == u"sun" || command == u"moon") {
+        const CommandLine options(arguments, {lat, lon, at});
+        const OutputFormat format = options.format();
+        placeObserver(options, appDelegate);
+        const OutputTable table = command == u"sun" ? sunCommand(options, appDelegate)
+                                                    : moonCommand(options, appDelegate);
+        return table.render(format);
     }
     throw UsageError(QStringLiteral("unknown command (see skelvor-cli --help)").toStdString());
 }

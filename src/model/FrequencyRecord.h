@@ -2,6 +2,7 @@
 // marks the entry whose frequencies the pass screen corrects for Doppler shift.
 #pragma once
 
+#include <QCborMap>
 #include <QString>
 #include <optional>
 
@@ -12,4 +13,10 @@ struct FrequencyRecord {
     bool active = false;
 
     bool operator==(const FrequencyRecord&) const = default;
+
+    // The archived form: a map with the keys "Uplink", "Downlink" and "Comment" for the fields
+    // present, and "Active" holding null on the active entry. Values of another type are
+    // read as absent.
+    QCborMap toCbor() const;
+    static FrequencyRecord fromCbor(const QCborValue& value);
 };

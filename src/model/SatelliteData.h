@@ -12,6 +12,9 @@
 #include "FrequencyRecord.h"
 #include "records.h"
 
+class KeyedArchiver;
+class KeyedUnarchiver;
+class PassData;
 class SettingsStore;
 
 class SatelliteData {
@@ -32,8 +35,33 @@ public:
     // not beginning with its line number) leave the satellite unchanged and give false.
     bool processTLE(const QString& tle, const QString& line1, const QString& line2);
 
+    // The satellite as archived; none when the entry holds no complete orbital record (a
+    // longer block is read to its first 1432 bytes).
+    static std::shared_ptr<SatelliteData> createWithCoder(const KeyedUnarchiver& coder,
+                                                          const SettingsStore* appDelegate);
+    // Builds the archived form as a value. Taken on the main thread, between predictions, it
+    // is a consistent copy that the saved state may write out on another thread.
+    void encodeWithCoder(KeyedArchiver& coder) const;
+
     // Fills the prediction fields of the record for the instant (now when none).
     void predictLocationAt(std::optional<Date> date = std::nullopt);
+
+    // The next rise (AOS) and set (LOS) from after (none: now) until before (none: 10 days
+    // later); none when the satellite does not rise or set within that window. Both leave the
+    // prediction fields at their last step.
+    std::optional<Date> nextAOSAfter(std::optional<Date> after, std::optional<Date> before);
+    std::optional<Date> nextLOSAfter(std::optional<Date> after, std::optional<Date> before);
+    // The next rise or set from now, and the text "AOS: HH:mm:ss" or "LOS: HH:mm:ss" for it
+    // ("No pass visible" when there is none; secondsToEvent then stays as it was).
+    std::optional<Date> nextEventDate();
+    QString nextEventDuration(double* secondsToEvent);
+    QString nextEvent();
+
+    // The cached next pass, built afresh once the cached one has set.
+    std::shared_ptr<PassData> nextPass();
+    void setNextPass(std::shared_ptr<PassData> pass) { nextPass_ = std::move(pass); }
+    // Orders by the next event of each next pass; satellites without one sort last.
+    int compareByEventDateWith(SatelliteData& other);
 
     const QString& tleFileName() const { return tleFileName_; }
     void setTleFileName(const QString& value) { tleFileName_ = value; }
@@ -73,6 +101,14 @@ public:
 private:
     void readElements(const QString& tle, const QString& line1, const QString& line2);
     void classifyOrbit();
+    bool canRise() const;
+    // The start and end of a rise or set search, with the satellite predicted at the start;
+    // none for a satellite that never rises or sets (geostationary, decayed, out of reach).
+    struct SearchWindow {
+        Date start;
+        Date end;
+    };
+    std::optional<SearchWindow> searchWindow(std::optional<Date> after, std::optional<Date> before);
 
     QString tleFileName_;
     std::int32_t catalogNumber_ = 0;
@@ -82,5 +118,6 @@ private:
     std::optional<QList<FrequencyRecord>> frequencyInfo_;
     std::optional<QString> comments_;
     alignas(8) engine::sat_record_t satelliteData_{};
+    std::shared_ptr<PassData> nextPass_;
     const SettingsStore* appDelegate_;
 };
