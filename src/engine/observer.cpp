@@ -14,10 +14,6 @@ namespace {
 constexpr int max_latitude_iterations = 50;
 constexpr double latitude_tolerance = 1E-10;  // radians
 
-}  // namespace
-
-namespace {
-
 // The observer's place on the rotating ellipsoid at one instant, with the sines and cosines
 // that both the position and the topocentric rotation use.
 struct ObserverFrame {
@@ -25,10 +21,10 @@ struct ObserverFrame {
     vector4_t pos, vel;
 };
 
-ObserverFrame observerFrame(double time, geodetic_point_t& geodetic) {
+ObserverFrame observerFrame(double thetaG, geodetic_point_t& geodetic) {
     using namespace constants;
     ObserverFrame f{};
-    geodetic.theta = FMod2p(ThetaG_JD(time) + geodetic.lon);
+    geodetic.theta = FMod2p(thetaG + geodetic.lon);
     f.sinLat = std::sin(geodetic.lat);
     f.cosLat = std::cos(geodetic.lat);
     f.sinTheta = std::sin(geodetic.theta);
@@ -47,19 +43,10 @@ ObserverFrame observerFrame(double time, geodetic_point_t& geodetic) {
     return f;
 }
 
-}  // namespace
-
-void Calculate_User_PosVel(double time, geodetic_point_t& geodetic, vector4_t& obs_pos,
-                           vector4_t& obs_vel) {
-    const ObserverFrame f = observerFrame(time, geodetic);
-    obs_pos = f.pos;
-    obs_vel = f.vel;
-}
-
-void Calculate_Obs(double time, const vector4_t& pos, const vector4_t& vel,
-                   geodetic_point_t& geodetic, look_angles_t& obs_set) {
+void lookAngles(double thetaG, const vector4_t& pos, const vector4_t& vel,
+                geodetic_point_t& geodetic, look_angles_t& obs_set) {
     using namespace constants;
-    const ObserverFrame f = observerFrame(time, geodetic);
+    const ObserverFrame f = observerFrame(thetaG, geodetic);
 
     vector4_t range{pos.x - f.pos.x, pos.y - f.pos.y, pos.z - f.pos.z, 0.0};
     const vector4_t rgvel{vel.x - f.vel.x, vel.y - f.vel.y, vel.z - f.vel.z, 0.0};
@@ -81,10 +68,10 @@ void Calculate_Obs(double time, const vector4_t& pos, const vector4_t& vel,
     obs_set.range_rate = Dot(range, rgvel) / range.w;
 }
 
-void Calculate_LatLonAlt(double time, const vector4_t& pos, geodetic_point_t& geodetic) {
+void subSatellitePoint(double thetaG, const vector4_t& pos, geodetic_point_t& geodetic) {
     using namespace constants;
     geodetic.theta = AcTan(pos.y, pos.x);
-    geodetic.lon = FMod2p(geodetic.theta - ThetaG_JD(time));
+    geodetic.lon = FMod2p(geodetic.theta - thetaG);
     const double r = std::sqrt(Sqr(pos.x) + Sqr(pos.y));
 
     // Fixed-point iteration of the geodetic latitude, lat = AcTan(num, r) with
@@ -108,6 +95,32 @@ void Calculate_LatLonAlt(double time, const vector4_t& pos, geodetic_point_t& ge
     geodetic.lat = AcTan(num, r);
     geodetic.alt = std::sqrt(Sqr(num) + Sqr(r)) - xkmper * c;
     if (geodetic.lat > pio2) geodetic.lat -= twopi;
+}
+
+}  // namespace
+
+void Calculate_User_PosVel(double time, geodetic_point_t& geodetic, vector4_t& obs_pos,
+                           vector4_t& obs_vel) {
+    const ObserverFrame f = observerFrame(ThetaG_JD(time), geodetic);
+    obs_pos = f.pos;
+    obs_vel = f.vel;
+}
+
+void Calculate_Obs(double time, const vector4_t& pos, const vector4_t& vel,
+                   geodetic_point_t& geodetic, look_angles_t& obs_set) {
+    lookAngles(ThetaG_JD(time), pos, vel, geodetic, obs_set);
+}
+
+void Calculate_LatLonAlt(double time, const vector4_t& pos, geodetic_point_t& geodetic) {
+    subSatellitePoint(ThetaG_JD(time), pos, geodetic);
+}
+
+void Calculate_Obs_LatLonAlt(double time, const vector4_t& pos, const vector4_t& vel,
+                             geodetic_point_t& observer, look_angles_t& obs_set,
+                             geodetic_point_t& subPoint) {
+    const double thetaG = ThetaG_JD(time);
+    lookAngles(thetaG, pos, vel, observer, obs_set);
+    subSatellitePoint(thetaG, pos, subPoint);
 }
 
 }  // namespace engine

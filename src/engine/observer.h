@@ -19,4 +19,9 @@ void Calculate_Obs(double time, const vector4_t& pos, const vector4_t& vel,
 // the right ascension of the position vector.
 void Calculate_LatLonAlt(double time, const vector4_t& pos, geodetic_point_t& geodetic);
 
+// Calculate_Obs and Calculate_LatLonAlt at one instant, computing its sidereal time once.
+void Calculate_Obs_LatLonAlt(double time, const vector4_t& pos, const vector4_t& vel,
+                             geodetic_point_t& observer, look_angles_t& obs_set,
+                             geodetic_point_t& subPoint);
+
 }  // namespace engine

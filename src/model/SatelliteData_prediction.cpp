@@ -47,9 +47,8 @@ void SatelliteData::predictLocationAt(std::optional<Date> date) {
 
     geodetic_point_t observer = appDelegate_->observer_geodetic();
     look_angles_t look{};
-    Calculate_Obs(sat.jul_utc, sat.pos, sat.vel, observer, look);
     geodetic_point_t subPoint{};
-    Calculate_LatLonAlt(sat.jul_utc, sat.pos, subPoint);
+    Calculate_Obs_LatLonAlt(sat.jul_utc, sat.pos, sat.vel, observer, look, subPoint);
 
     // The sub-satellite longitude comes in [0, 2pi) or as not-a-number; fold it into -pi..pi.
     if (subPoint.lon < -pi) subPoint.lon += twopi;
