@@ -1,5 +1,7 @@
 #include "SkelvorAppDelegate.h"
 
+#include <QDir>
+
 namespace {
 
 SkelvorAppDelegate* running = nullptr;
@@ -9,7 +11,13 @@ SkelvorAppDelegate* running = nullptr;
 SkelvorAppDelegate::SkelvorAppDelegate() : previous_(running) { running = this; }
 
 SkelvorAppDelegate::~SkelvorAppDelegate() {
+    waitForPendingSaves();
     if (running == this) running = previous_;
 }
 
 SkelvorAppDelegate* SkelvorAppDelegate::shared() { return running; }
+
+QString SkelvorAppDelegate::stateFilePath() const {
+    if (dataDirectory_.isEmpty()) return {};
+    return QDir(dataDirectory_).filePath(QStringLiteral("Library/Preferences/currentState"));
+}

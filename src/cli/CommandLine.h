@@ -17,6 +17,11 @@ struct UsageError : std::runtime_error {
     using std::runtime_error::runtime_error;
 };
 
+// A failure that is not the caller's usage or input, such as a missing saved state.
+struct CommandFailure : std::runtime_error {
+    using std::runtime_error::runtime_error;
+};
+
 class CommandLine {
 public:
     // arguments without the program name; allowed lists the option names the command takes.

@@ -19,7 +19,8 @@ void placeObserver(const CommandLine& options, SettingsStore& appDelegate);
 OutputTable propagateCommand(const CommandLine& options, const ElementFile& sets);
 OutputTable lookCommand(const CommandLine& options, const ElementFile& sets,
                         const SettingsStore& appDelegate);
-OutputTable passesCommand(const CommandLine& options, const ElementFile& sets,
+OutputTable passesCommand(const CommandLine& options,
+                          const std::vector<std::shared_ptr<SatelliteData>>& satellites,
                           const SettingsStore& appDelegate);
 OutputTable sunCommand(const CommandLine& options, const SettingsStore& appDelegate);
 OutputTable moonCommand(const CommandLine& options, const SettingsStore& appDelegate);

@@ -5,14 +5,16 @@
 namespace {
 
 constexpr int exit_ok = 0;
+constexpr int exit_failure = 1;
 constexpr int exit_usage = 2;
 
 const char* const usage_text =
     "usage:\n"
     "  skelvor-cli propagate --tle FILE --minutes M[,M...]\n"
     "  skelvor-cli look --tle FILE --lat DEG --lon DEG [--alt METRES] --at TIME[,TIME...]\n"
-    "  skelvor-cli passes --tle FILE --lat DEG --lon DEG [--alt METRES] [--from TIME]\n"
+    "  skelvor-cli passes [--tle FILE --lat DEG --lon DEG [--alt METRES]] [--from TIME]\n"
     "                     [--days D] [--min-elevation DEG]\n"
+    "    (without --tle: the selected satellites and the observer of the saved state)\n"
     "  skelvor-cli sun|moon --lat DEG --lon DEG --at TIME[,TIME...]\n"
     "options for every command: --format table|csv|json (table by default)\n"
     "FILE holds three-line element sets ('-' reads standard input); TIME is ISO 8601 UTC,\n"
@@ -25,8 +27,27 @@ const QString alt = QStringLiteral("alt");
 const QString at = QStringLiteral("at");
 
 // Runs one command; throws UsageError for bad usage or input.
+// The selected satellites of the saved state, read without writing anything, and its
+// observer unless --lat and --lon place one.
+std::vector<std::shared_ptr<SatelliteData>> savedSelection(const CommandLine& options,
+                                                           SkelvorAppDelegate& appDelegate) {
+    appDelegate.loadSavedState(SkelvorAppDelegate::LoadMode::readOnly);
+    if (options.has(lat) || options.has(lon)) {
+        placeObserver(options, appDelegate);
+    } else {
+        appDelegate.placeObserverAtCurrentLocation();
+    }
+    const auto& selected = appDelegate.selectedSatellites();
+    if (selected.isEmpty()) {
+        throw CommandFailure(QStringLiteral("no satellite is selected in the saved state (%1)")
+                                 .arg(appDelegate.stateFilePath())
+                                 .toStdString());
+    }
+    return {selected.begin(), selected.end()};
+}
+
 QString run(const QString& command, const QStringList& arguments, QString& err,
-            SettingsStore& appDelegate) {
+            SkelvorAppDelegate& appDelegate) {
     if (command == u"propagate") {
         const CommandLine options(arguments, {tle, QStringLiteral("minutes")});
         const OutputFormat format = options.format();
@@ -44,8 +65,12 @@ QString run(const QString& command, const QStringList& arguments, QString& err,
             arguments, {tle, lat, lon, alt, QStringLiteral("from"), QStringLiteral("days"),
                         QStringLiteral("min-elevation")});
         const OutputFormat format = options.format();
+        if (!options.has(tle)) {
+            return passesCommand(options, savedSelection(options, appDelegate), appDelegate)
+                .render(format);
+        }
         placeObserver(options, appDelegate);
-        return passesCommand(options, loadSets(options, err, appDelegate), appDelegate)
+        return passesCommand(options, loadSets(options, err, appDelegate).satellites, appDelegate)
             .render(format);
     }
     if (command == u"sun" || command == u"moon") {
@@ -61,7 +86,8 @@ QString run(const QString& command, const QStringList& arguments, QString& err,
 
 }  // namespace
 
-int runCli(const QStringList& arguments, QString& out, QString& err, SettingsStore& appDelegate) {
+int runCli(const QStringList& arguments, QString& out, QString& err,
+           SkelvorAppDelegate& appDelegate) {
     if (arguments.isEmpty()) {
         err += QStringLiteral("skelvor-cli: no command given (see skelvor-cli --help)\n");
         return exit_usage;
@@ -78,5 +104,9 @@ int runCli(const QStringList& arguments, QString& out, QString& err, SettingsSto
         err += QStringLiteral("skelvor-cli %1: %2\n")
                    .arg(command, QString::fromStdString(error.what()));
         return exit_usage;
+    } catch (const CommandFailure& error) {
+        err += QStringLiteral("skelvor-cli %1: %2\n")
+                   .arg(command, QString::fromStdString(error.what()));
+        return exit_failure;
     }
 }

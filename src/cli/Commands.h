@@ -4,8 +4,10 @@
 
 #include <QStringList>
 
-#include "SettingsStore.h"
+#include "SkelvorAppDelegate.h"
 
 // Runs one command line (without the program name) and gives the exit code: 0 on success,
-// 2 for bad usage or input, 1 for other failures. Answers go to out, messages to err.
-int runCli(const QStringList& arguments, QString& out, QString& err, SettingsStore& appDelegate);
+// 2 for bad usage or input, 1 for other failures. Answers go to out, messages to err. The
+// delegate's data directory is where `passes` without --tle finds the saved state.
+int runCli(const QStringList& arguments, QString& out, QString& err,
+           SkelvorAppDelegate& appDelegate);

@@ -23,7 +23,8 @@ OutputTable::Cell timeCell(std::optional<Date> date) { return date ? isoTime(*da
 // Each pass is built from the set of the one before; the listing ends at the first pass that
 // rises after the window, and at a pass without a set (none found, or geostationary), which
 // would otherwise be found again and again.
-OutputTable passesCommand(const CommandLine& options, const ElementFile& sets,
+OutputTable passesCommand(const CommandLine& options,
+                          const std::vector<std::shared_ptr<SatelliteData>>& satellites,
                           const SettingsStore& appDelegate) {
     const Date from =
         options.optionalTime(QStringLiteral("from"), appDelegate.now()).value_or(appDelegate.now());
@@ -39,7 +40,7 @@ OutputTable passesCommand(const CommandLine& options, const ElementFile& sets,
                        {"max_elevation_time", 0},
                        {"aos_azimuth", 2},
                        {"los_azimuth", 2}});
-    for (const auto& satellite : sets.satellites) {
+    for (const auto& satellite : satellites) {
         Date start = from;
         while (true) {
             const PassData pass(*satellite, start, minimum);

@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QStandardPaths>
 #include <cstdio>
 
 #include "Commands.h"
@@ -6,7 +7,9 @@
 
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("skelvor"));
     SkelvorAppDelegate appDelegate;
+    appDelegate.setDataDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QString out;
     QString err;
     const int code = runCli(application.arguments().mid(1), out, err, appDelegate);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <optional>
 
+#include "ArchivedSatellite.h"
 #include "Date.h"
 #include "FrequencyRecord.h"
 #include "records.h"
@@ -39,9 +40,9 @@ public:
     // longer block is read to its first 1432 bytes).
     static std::shared_ptr<SatelliteData> createWithCoder(const KeyedUnarchiver& coder,
                                                           const SettingsStore* appDelegate);
-    // Builds the archived form as a value. Taken on the main thread, between predictions, it
-    // is a consistent copy that the saved state may write out on another thread.
-    void encodeWithCoder(KeyedArchiver& coder) const;
+    // The archived values as a plain copy, which the saved state encodes on its writer thread.
+    ArchivedSatellite archived() const;
+    void encodeWithCoder(KeyedArchiver& coder) const { archived().encodeWithCoder(coder); }
 
     // Fills the prediction fields of the record for the instant (now when none).
     void predictLocationAt(std::optional<Date> date = std::nullopt);

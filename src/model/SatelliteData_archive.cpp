@@ -33,16 +33,20 @@ std::optional<QList<FrequencyRecord>> frequenciesFromCbor(const QCborValue& valu
 
 }  // namespace
 
-void SatelliteData::encodeWithCoder(KeyedArchiver& coder) const {
-    coder.encodeString(keyTleFileName, tleFileName_);
-    coder.encodeInt32(keyCatalogNumber, catalogNumber_);
-    coder.encodeString(keyOperationalStatus, operationalStatus_);
-    coder.encodeString(keyCommonName, commonName_);
-    coder.encodeBytes(
-        keyData, QByteArray(reinterpret_cast<const char*>(&satelliteData_), sizeof satelliteData_));
-    coder.encodeDate(keyKeplerDate, keplerDate_);
-    coder.encodeObject(keyFrequencyInfo, frequenciesToCbor(frequencyInfo_));
-    coder.encodeString(keyComments, comments_);
+ArchivedSatellite SatelliteData::archived() const {
+    return {tleFileName_,   catalogNumber_, operationalStatus_, commonName_,
+            satelliteData_, keplerDate_,    frequencyInfo_,     comments_};
+}
+
+void ArchivedSatellite::encodeWithCoder(KeyedArchiver& coder) const {
+    coder.encodeString(keyTleFileName, tleFileName);
+    coder.encodeInt32(keyCatalogNumber, catalogNumber);
+    coder.encodeString(keyOperationalStatus, operationalStatus);
+    coder.encodeString(keyCommonName, commonName);
+    coder.encodeBytes(keyData, QByteArray(reinterpret_cast<const char*>(&record), sizeof record));
+    coder.encodeDate(keyKeplerDate, keplerDate);
+    coder.encodeObject(keyFrequencyInfo, frequenciesToCbor(frequencyInfo));
+    coder.encodeString(keyComments, comments);
 }
 
 std::shared_ptr<SatelliteData> SatelliteData::createWithCoder(const KeyedUnarchiver& coder,

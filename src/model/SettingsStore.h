@@ -42,7 +42,7 @@ public:
 
     // The observer record by value: latitude and longitude in radians, altitude in km, theta 0.
     engine::geodetic_point_t observer_geodetic() const { return observer_geodetic_; }
-    void setObserver_geodetic(const engine::geodetic_point_t& observer);
+    virtual void setObserver_geodetic(const engine::geodetic_point_t& observer);
 
     Date now() const { return clock_(); }
     void setClock(Clock clock) { clock_ = std::move(clock); }

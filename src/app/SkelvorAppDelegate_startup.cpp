@@ -1,0 +1,76 @@
+// Start-up and the observer's position.
+#include <cmath>
+
+#include "SkelvorAppDelegate.h"
+#include "constants.h"
+
+namespace {
+
+using engine::constants::de2ra;
+
+// A reading this old or older is a cached position, not a fresh fix.
+constexpr double max_reading_age = 5.0;  // seconds
+
+}  // namespace
+
+void SkelvorAppDelegate::applicationDidFinishLaunching() {
+    loadSavedState(LoadMode::launch);
+
+    switch (locationSource_) {
+        case LocationSource::service:
+            locationManager_ = locationManagerFactory_();
+            if (!locationManager_) break;
+            uncertainLocationView_ =
+                makeAlert(QStringLiteral("Finding Location"),
+                          QStringLiteral("Currently determining our location. Please Wait"),
+                          {QStringLiteral("Cancel")});
+            locationManager_->startUpdatingLocation(
+                [this](const LocationReading& reading) { locationUpdated(reading); });
+            break;
+        case LocationSource::simulator:
+            currentLocation_ = simulator_location;
+            break;
+        case LocationSource::saved:
+            break;
+    }
+    placeObserverAtCurrentLocation();
+    updateTLEsIfOldBy(tleUpdateDays() * 86400.0);
+}
+
+void SkelvorAppDelegate::locationUpdated(const LocationReading& reading) {
+    const double age = std::fabs(std::trunc(reading.timestamp - now()));
+    if (!(age < max_reading_age)) return;
+    if (locationManager_) locationManager_->stopUpdatingLocation();
+    currentLocation_ = reading.location;
+    placeObserverAtCurrentLocation();
+    if (uncertainLocationView_) {
+        if (uncertainLocationView_->isVisible())
+            uncertainLocationView_->dismissWithClickedButtonIndex(0);
+        uncertainLocationView_.reset();
+    }
+}
+
+void SkelvorAppDelegate::setObserver_geodetic(const engine::geodetic_point_t& observer) {
+    SettingsStore::setObserver_geodetic(observer);
+    currentLocation_ = Location{observer.lat / de2ra, observer.lon / de2ra, 0.0};
+}
+
+// Without any location ever saved, the observer stands at latitude, longitude and altitude 0
+// until a position is typed or a fix comes.
+void SkelvorAppDelegate::placeObserverAtCurrentLocation() {
+    const Location location = currentLocation_.value_or(Location{});
+    SettingsStore::setObserver_geodetic(
+        {location.latitude * de2ra, location.longitude * de2ra, location.altitude / 1000.0, 0.0});
+}
+
+void SkelvorAppDelegate::showLocationBox() {
+    if (uncertainLocationView_ && !uncertainLocationView_->isVisible())
+        uncertainLocationView_->show();
+}
+
+std::unique_ptr<AlertView> SkelvorAppDelegate::makeAlert(const QString& title,
+                                                         const QString& message,
+                                                         const QStringList& buttons) {
+    if (!alertViewFactory_) return nullptr;
+    return alertViewFactory_(title, message, buttons, this);
+}

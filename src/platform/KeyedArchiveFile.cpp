@@ -1,0 +1,101 @@
+#include "KeyedArchiveFile.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <QCborValue>
+#include <QDateTime>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <cerrno>
+
+namespace {
+
+// Temporary files are "<name>.saving-" followed by six random characters.
+const QString temporaryInfix = QStringLiteral(".saving-");
+
+bool writeAll(int fd, const QByteArray& bytes) {
+    const char* data = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(fd, data, static_cast<size_t>(left));
+        if (written < 0 && errno == EINTR) continue;
+        if (written <= 0) return false;
+        data += written;
+        left -= written;
+    }
+    return true;
+}
+
+// Writes the bytes to a new temporary file and syncs it; its name, or none on failure (then
+// nothing is left behind).
+std::optional<QByteArray> writeTemporary(const QString& path, const QByteArray& bytes) {
+    QByteArray name = QFile::encodeName(path + temporaryInfix + QStringLiteral("XXXXXX"));
+    const int fd = ::mkostemp(name.data(), O_CLOEXEC);
+    if (fd < 0) return std::nullopt;
+    const bool synced = writeAll(fd, bytes) && ::fsync(fd) == 0;
+    if (::close(fd) == 0 && synced) return name;
+    ::unlink(name.constData());
+    return std::nullopt;
+}
+
+bool syncDirectory(const QString& directory) {
+    const int fd =
+        ::open(QFile::encodeName(directory).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) return false;
+    const bool synced = ::fsync(fd) == 0;
+    return ::close(fd) == 0 && synced;
+}
+
+}  // namespace
+
+bool KeyedArchiveFile::exists() const { return QFileInfo::exists(path_); }
+
+bool KeyedArchiveFile::read(const EntryReader& readEntry) const {
+    QFile file(path_);
+    if (!file.open(QIODevice::ReadOnly)) return false;
+    // Read whole rather than mapped: a file cut short by another program while it is read must
+    // give an unreadable state, not a crash.
+    const QByteArray bytes = file.readAll();
+    if (bytes.isEmpty()) return false;
+    QCborStreamReader reader(bytes);
+    if (!reader.isMap() || !reader.enterContainer()) return false;
+    while (reader.lastError() == QCborError::NoError && reader.hasNext()) {
+        const std::optional<QCborValue> key = readCborValue(reader);
+        if (!key || !key->isString() || !readEntry(key->toString(), reader)) return false;
+    }
+    return reader.lastError() == QCborError::NoError && reader.leaveContainer() &&
+           reader.currentOffset() == bytes.size();
+}
+
+bool KeyedArchiveFile::write(const QByteArray& bytes) const {
+    const QString directory = QFileInfo(path_).absolutePath();
+    if (!QDir().mkpath(directory)) return false;
+    const std::optional<QByteArray> temporary = writeTemporary(path_, bytes);
+    if (!temporary) return false;
+    if (::rename(temporary->constData(), QFile::encodeName(path_).constData()) != 0) {
+        ::unlink(temporary->constData());
+        return false;
+    }
+    return syncDirectory(directory);
+}
+
+bool KeyedArchiveFile::setAside(Date now) const {
+    const QString time = now.toQDateTime().toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss"));
+    return QFile::rename(path_, path_ + QStringLiteral(".unreadable-") + time);
+}
+
+void KeyedArchiveFile::removeInterruptedWrites() const {
+    const QFileInfo info(path_);
+    QDir directory = info.absoluteDir();
+    const QStringList leftovers =
+        directory.entryList({info.fileName() + temporaryInfix + u'*'}, QDir::Files | QDir::Hidden);
+    for (const QString& name : leftovers) directory.remove(name);
+}
+
+std::optional<QCborValue> readCborValue(QCborStreamReader& reader) {
+    QCborValue value = QCborValue::fromCbor(reader);
+    if (reader.lastError() != QCborError::NoError) return std::nullopt;
+    return value;
+}

@@ -1,0 +1,46 @@
+// The file of a keyed archive on disk. A write replaces it as a whole: the bytes go to a
+// temporary file beside it, which is synced and renamed over the old one before the directory
+// is synced, so that after a crash at any moment the file is either the old or the new archive.
+#pragma once
+
+#include <QByteArray>
+#include <QCborStreamReader>
+#include <QCborValue>
+#include <QString>
+#include <functional>
+#include <optional>
+
+#include "Date.h"
+
+class KeyedArchiveFile {
+public:
+    explicit KeyedArchiveFile(QString path) : path_(std::move(path)) {}
+
+    const QString& path() const { return path_; }
+    bool exists() const;
+
+    // Reads the archive entry by entry, so that large values need not be held twice: for each
+    // key, readEntry gets the key and the reader standing on its value, and reads exactly that
+    // value (false stops the reading). True when the file holds exactly one CBOR map with text
+    // keys and all of it was read; false when it is missing or cannot be read.
+    using EntryReader = std::function<bool(const QString& key, QCborStreamReader& reader)>;
+    bool read(const EntryReader& readEntry) const;
+
+    // Replaces the file by the bytes, creating its directory when needed. On failure the old
+    // file stays as it was and false is returned.
+    bool write(const QByteArray& bytes) const;
+
+    // Keeps an unreadable file for inspection: renames it to "<name>.unreadable-<time>", the
+    // time in UTC as yyyyMMddTHHmmss.
+    bool setAside(Date now) const;
+
+    // Removes the temporary files that writes cut short by a crash left beside the file.
+    void removeInterruptedWrites() const;
+
+private:
+    QString path_;
+};
+
+// The next value from the reader; none when the reader fails, since a value cut short by a
+// reading error must not be used.
+std::optional<QCborValue> readCborValue(QCborStreamReader& reader);

@@ -1,0 +1,43 @@
+#include "MessageBoxAlertView.h"
+
+#include <QAbstractButton>
+#include <QPushButton>
+
+MessageBoxAlertView::MessageBoxAlertView(const QString& title, const QString& message,
+                                         const QStringList& buttons, AlertViewDelegate* delegate)
+    : box_(new QMessageBox), buttons_(buttons), delegate_(delegate) {
+    box_->setWindowTitle(title);
+    box_->setText(message);
+    box_->setWindowModality(Qt::NonModal);
+    for (const QString& text : buttons) {
+        buttonWidgets_.append(box_->addButton(text, QMessageBox::AcceptRole));
+    }
+    QObject::connect(box_, &QMessageBox::buttonClicked, [this](QAbstractButton* button) {
+        const auto index = static_cast<int>(buttonWidgets_.indexOf(button));
+        // The delegate may release this box: nothing of it is touched after the call.
+        if (index >= 0 && delegate_) delegate_->alertViewClickedButtonAtIndex(*this, index);
+    });
+}
+
+// The message box may be the sender of the click being handled, so it goes at the next turn
+// of the event loop.
+MessageBoxAlertView::~MessageBoxAlertView() {
+    if (!box_) return;
+    QObject::disconnect(box_, nullptr, nullptr, nullptr);
+    box_->hide();
+    box_->deleteLater();
+}
+
+void MessageBoxAlertView::dismissWithClickedButtonIndex(int) { box_->hide(); }
+
+void MessageBoxAlertView::clickButton(int buttonIndex) {
+    if (buttonIndex >= 0 && buttonIndex < buttonWidgets_.size()) {
+        buttonWidgets_[buttonIndex]->click();
+    }
+}
+
+std::unique_ptr<AlertView> MessageBoxAlertView::make(const QString& title, const QString& message,
+                                                     const QStringList& buttons,
+                                                     AlertViewDelegate* delegate) {
+    return std::make_unique<MessageBoxAlertView>(title, message, buttons, delegate);
+}

@@ -1,0 +1,6 @@
+#include "TabBarController.h"
+
+TabBarController::TabBarController(QWidget* parent) : QTabWidget(parent) {
+    setTabPosition(QTabWidget::South);
+    setDocumentMode(true);
+}
