@@ -1,0 +1,42 @@
+#include "RadarGeometry.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace radar {
+
+float maxRadiusFor(QSizeF size) {
+    return static_cast<float>(0.475 * std::min(size.width(), size.height()));
+}
+
+QPointF locateAzimuth(float azimuth, float elevation, const RadarFrame& frame) {
+    if (azimuth < -0.05 || elevation <= -0.05) return {0.0, 0.0};
+    const float a = azimuth * radiansPerDegree;
+    const float r = frame.maxRadius * (elevation / -90.0f + 1.0f);
+    const QPointF c = frame.centre();
+    const double angle = a;
+    return {c.x() + r * std::sin(angle), c.y() - r * std::cos(angle)};
+}
+
+bool isDrawable(QPointF point) { return std::isfinite(point.x()) && std::isfinite(point.y()); }
+
+RadarGrid radarGrid(const RadarFrame& frame) {
+    const double w = frame.size.width();
+    const double h = frame.size.height();
+    const QPointF c = frame.centre();
+    const float m = frame.maxRadius;
+    return {
+        .vertical = QLineF(c.x(), 0.0, c.x(), h),
+        .horizontal = QLineF(0.0, c.y(), w, c.y()),
+        .centre = c,
+        .ringRadii = {m, (m + m) / 3.0f, m / 3.0f},
+        .letters = {{
+            {QPointF(c.x() + 2, -2), QStringLiteral("N")},
+            {QPointF(c.x() + m + 2, c.y() - 12), QStringLiteral("E")},
+            {QPointF(c.x() + 2, h - 12), QStringLiteral("S")},
+            {QPointF(c.x() - m - 12, c.y() - 12), QStringLiteral("W")},
+        }},
+    };
+}
+
+}  // namespace radar

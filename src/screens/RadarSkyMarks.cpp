@@ -1,0 +1,33 @@
+#include "RadarSkyMarks.h"
+
+namespace radar {
+
+namespace {
+
+// The body's projection while it stands above the horizon and can be drawn.
+std::optional<QPointF> visibleBody(AzimuthAndElevation body, const RadarFrame& frame) {
+    if (!(body.elevation > 0.0f)) return std::nullopt;
+    const QPointF p = locateAzimuth(body.azimuth, body.elevation, frame);
+    if (!isDrawable(p)) return std::nullopt;
+    return p;
+}
+
+}  // namespace
+
+std::optional<PlotCircle> sunMark(AzimuthAndElevation sun, const RadarFrame& frame) {
+    const std::optional<QPointF> p = visibleBody(sun, frame);
+    if (!p) return std::nullopt;
+    return PlotCircle{*p, 3.0};
+}
+
+std::optional<std::array<PlotArc, 2>> moonMark(AzimuthAndElevation moon, const RadarFrame& frame) {
+    const std::optional<QPointF> p = visibleBody(moon, frame);
+    if (!p) return std::nullopt;
+    const float quarter = onePi / 4.0f;
+    return std::array<PlotArc, 2>{{
+        {*p, 3.0, onePi / 2.0f, -onePi / 2.0f},
+        {QPointF(p->x() - 3, p->y()), 4.2425, -quarter, quarter},
+    }};
+}
+
+}  // namespace radar

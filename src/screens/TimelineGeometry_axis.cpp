@@ -1,0 +1,83 @@
+// What one view of the timeline draws: the time axis with its hour marks and clock labels, the
+// current-time line, and the rows' bars with the satellites' names.
+#include <cmath>
+
+#include "SettingsStore.h"
+#include "TimelineGeometry.h"
+
+namespace timeline {
+
+namespace {
+
+constexpr int labelledHours = 3;       // a dashed line and a clock label every third hour
+constexpr double tickLength = 4.0;     // points
+constexpr double lineTop = 2.0;        // where the dashed lines end, points from the top
+constexpr double labelRise = 20.0;     // clock labels' top, points above the view's bottom
+constexpr double nameSpacing = 120.0;  // least distance between a row's labelled bar ends
+constexpr double nameReach = 100.0;    // how far left of the view a bar still counts
+constexpr double nameGap = 2.0;        // points between a bar's end and its name
+
+// Whether the frame's position and size, which place everything a view draws, are finite.
+bool isPlaceable(const QRectF& frame) {
+    return std::isfinite(frame.x()) && std::isfinite(frame.width()) &&
+           std::isfinite(frame.height());
+}
+
+QLineF upFromBase(double x, double height, double top) { return QLineF(x, height - 1, x, top); }
+
+}  // namespace
+
+double hourWidth(double viewWidth, std::int32_t hours) {
+    if (hours <= 0) return 0.0;
+    return std::trunc((2 * viewWidth - 2) / hours);
+}
+
+std::optional<TimelineAxis> timelineAxis(const QRectF& frame, std::int32_t hours, Date origin,
+                                         Date now, const SettingsStore& settings) {
+    if (hours <= 0 || !isPlaceable(frame) || !std::isfinite(now - origin)) return std::nullopt;
+    const double width = frame.width();
+    const double height = frame.height();
+    const double xoff = -frame.x();
+    const double hour = hourWidth(width, hours);
+    TimelineAxis axis;
+    axis.axis = QLineF(xoff, height - 1, xoff + 2 * width - 1, height - 1);
+    for (std::int32_t i = 0; i <= hours; ++i) {
+        const double x = xoff + i * hour + 1;
+        if (i % labelledHours != 0) {
+            axis.ticks.push_back(upFromBase(x, height, height - 1 - tickLength));
+            continue;
+        }
+        if (i > 0) axis.hourLines.push_back(upFromBase(x, height, lineTop));
+        axis.labels.push_back({QPointF(x, height - labelRise),
+                               settings.formatTime(origin + i * 3600.0, QStringLiteral("HH:mm"))});
+    }
+    axis.now = upFromBase(xoff + (now - origin) / 3600.0 * hour + 1, height, lineTop);
+    return axis;
+}
+
+RowColour rowColour(std::size_t row) {
+    return {static_cast<float>(row % 3) / 3.0f + 0.2f, static_cast<float>(row % 6) / 6.0f + 0.1f,
+            static_cast<float>(row % 9) / 9.0f};
+}
+
+std::vector<RowDrawing> rowsInView(const std::vector<TimelineRow>& rows, const QRectF& frame) {
+    std::vector<RowDrawing> drawings;
+    for (std::size_t n = 0; n < rows.size(); ++n) {
+        RowDrawing& drawing = drawings.emplace_back();
+        drawing.colour = rowColour(n);
+        double labelledEnd = -frame.x() - nameReach;
+        for (const std::optional<QRectF>& location : rows[n]) {
+            if (!location) continue;
+            const QRectF bar = location->translated(-frame.x(), 0.0);
+            if (!(bar.right() + nameReach > 0 && bar.left() < frame.width())) continue;
+            drawing.bars.push_back(bar);
+            if (bar.right() - labelledEnd > nameSpacing) {
+                drawing.labels.emplace_back(bar.right() + nameGap, bar.top());
+                labelledEnd = bar.right();
+            }
+        }
+    }
+    return drawings;
+}
+
+}  // namespace timeline
