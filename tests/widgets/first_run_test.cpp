@@ -41,7 +41,7 @@ TEST(FirstRun, LoadsTheSampleElementSetsThroughRealBoxes) {
 
     QMessageBox* question = visibleBox("No TLE Files");
     ASSERT_NE(question, nullptr);
-    EXPECT_TRUE(question->text().startsWith("No TLE information appears to be loaded."));
+    EXPECT_TRUE(question->informativeText().startsWith("No TLE information appears to be loaded."));
     press(question, "Yes");
     ASSERT_NE(visibleBox("Loading TLE files"), nullptr);
     ASSERT_TRUE(QTest::qWaitFor([] { return visibleBox("Loading TLE files") == nullptr; }, 20000));

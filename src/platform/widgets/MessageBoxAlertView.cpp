@@ -7,7 +7,9 @@ MessageBoxAlertView::MessageBoxAlertView(const QString& title, const QString& me
                                          const QStringList& buttons, AlertViewDelegate* delegate)
     : box_(new QMessageBox), buttons_(buttons), delegate_(delegate) {
     box_->setWindowTitle(title);
-    box_->setText(message);
+    box_->setTextFormat(Qt::RichText);
+    box_->setText(QStringLiteral("<b>%1</b>").arg(title.toHtmlEscaped()));
+    box_->setInformativeText(message);
     box_->setWindowModality(Qt::NonModal);
     for (const QString& text : buttons) {
         buttonWidgets_.append(box_->addButton(text, QMessageBox::AcceptRole));

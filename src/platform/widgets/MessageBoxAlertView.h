@@ -1,4 +1,5 @@
-// An alert box over a non-modal message box.
+// An alert box over a non-modal message box: the title in bold above the message, and in the
+// window's title bar.
 #pragma once
 
 #include <QMessageBox>
@@ -14,8 +15,8 @@ public:
     ~MessageBoxAlertView() override;
 
     QString title() const override { return box_->windowTitle(); }
-    QString message() const override { return box_->text(); }
-    void setMessage(const QString& message) override { box_->setText(message); }
+    QString message() const override { return box_->informativeText(); }
+    void setMessage(const QString& message) override { box_->setInformativeText(message); }
     QStringList buttons() const override { return buttons_; }
     void show() override { box_->show(); }
     bool isVisible() const override { return box_->isVisible(); }
