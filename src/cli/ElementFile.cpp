@@ -4,6 +4,7 @@
 #include <QRegularExpression>
 
 #include "CatalogNumber.h"
+#include "CsvElementSet.h"
 
 std::optional<QString> readTextFile(const QString& path) {
     QFile file;
@@ -30,15 +31,30 @@ bool looksLikeSet(const QStringList& lines, qsizetype i) {
     return i + 2 < lines.size() && lines[i + 1].startsWith(u"1 ") && lines[i + 2].startsWith(u"2 ");
 }
 
-}  // namespace
+qsizetype firstFilledLine(const QStringList& lines) {
+    qsizetype i = 0;
+    while (i < lines.size() && isBlank(lines[i])) ++i;
+    return i;
+}
 
-ElementFile readElementSets(const QString& text, const SettingsStore* appDelegate) {
-    static const QRegularExpression lineEnd(QStringLiteral("\r?\n"));
-    QStringList lines = text.split(lineEnd);
-    for (QString& line : lines) {
-        while (line.endsWith(u'\r')) line.chop(1);
+// The records after the header row of a CSV element file.
+ElementFile readCsvRecords(const QStringList& lines, qsizetype header,
+                           const SettingsStore* appDelegate) {
+    ElementFile result;
+    for (qsizetype i = header + 1; i < lines.size(); ++i) {
+        if (isBlank(lines[i])) continue;
+        const std::optional<CsvElementSet> record = readCsvElementSet(lines[i]);
+        if (!record) {
+            result.problems << QStringLiteral("line %1: not a CSV element record").arg(i + 1);
+            continue;
+        }
+        result.satellites.push_back(SatelliteData::createFromCsv(
+            appDelegate, record->name, QString(), record->catalogNumber, record->elements));
     }
+    return result;
+}
 
+ElementFile readThreeLineSets(const QStringList& lines, const SettingsStore* appDelegate) {
     ElementFile result;
     qsizetype strayStart = -1;  // first line of a stretch that is not an element set
     auto reportStray = [&] {
@@ -72,4 +88,19 @@ ElementFile readElementSets(const QString& text, const SettingsStore* appDelegat
     }
     reportStray();
     return result;
+}
+
+}  // namespace
+
+ElementFile readElementSets(const QString& text, const SettingsStore* appDelegate) {
+    static const QRegularExpression lineEnd(QStringLiteral("\r?\n"));
+    QStringList lines = text.split(lineEnd);
+    for (QString& line : lines) {
+        while (line.endsWith(u'\r')) line.chop(1);
+    }
+    const qsizetype first = firstFilledLine(lines);
+    if (first < lines.size() && isCsvElementHeader(lines[first])) {
+        return readCsvRecords(lines, first, appDelegate);
+    }
+    return readThreeLineSets(lines, appDelegate);
 }

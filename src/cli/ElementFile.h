@@ -1,6 +1,6 @@
-// Reading a file of three-line element sets for the command line: every set that reads is
-// made into a satellite, in file order; every one that does not is reported with its line
-// number and skipped.
+// Reading a file of element sets for the command line, three-line sets or, when its first line
+// is the CSV header row, CSV records: every set that reads is made into a satellite, in file
+// order; every one that does not is reported with its line number and skipped.
 #pragma once
 
 #include <QString>
@@ -15,7 +15,7 @@ class SettingsStore;
 
 struct ElementFile {
     std::vector<std::shared_ptr<SatelliteData>> satellites;
-    QStringList problems;  // "line N: ..." for each stretch that is not an element set
+    QStringList problems;  // "line N: ..." for each stretch or record that is not an element set
 };
 
 // The text of a file, a Qt resource path (":/...") or, for "-", standard input; none when it

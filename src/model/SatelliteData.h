@@ -13,6 +13,7 @@
 #include "FrequencyRecord.h"
 #include "records.h"
 
+struct ElementValues;
 class KeyedArchiver;
 class KeyedUnarchiver;
 class PassData;
@@ -30,6 +31,14 @@ public:
     static std::shared_ptr<SatelliteData> createSatellite(
         const SettingsStore* appDelegate, const QString& commonName, const QString& fileName,
         std::int32_t catalogNumber, const QString& tle, const QString& line1, const QString& line2);
+
+    // A satellite made from the values of one record of a CSV element file, complete for
+    // predictions.
+    static std::shared_ptr<SatelliteData> createFromCsv(const SettingsStore* appDelegate,
+                                                        const QString& commonName,
+                                                        const QString& fileName,
+                                                        std::int32_t catalogNumber,
+                                                        const ElementValues& record);
 
     // Reads new element lines into the record, then predicts at the epoch and classifies the
     // orbit. Lines that are not an element set (an element line shorter than 68 characters, or
@@ -100,7 +109,10 @@ public:
     std::int32_t orbitType() const { return satelliteData_.otype; }
 
 private:
-    void readElements(const QString& tle, const QString& line1, const QString& line2);
+    // Converts the values to the record's units, then predicts at the epoch and classifies the
+    // orbit.
+    void completeElements(const ElementValues& values);
+    void storeElements(const ElementValues& values);
     void classifyOrbit();
     bool canRise() const;
     // The start and end of a rise or set search, with the satellite predicted at the start;

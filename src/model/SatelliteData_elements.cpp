@@ -1,9 +1,11 @@
-// Reading the three lines of an element set into the orbital record.
+// Reading the three lines of an element set, and completing the orbital record from the values
+// of an element set in either form.
 #include <QDate>
 #include <QDateTime>
 #include <QTimeZone>
 #include <cmath>
 
+#include "ElementValues.h"
 #include "LenientNumber.h"
 #include "SatelliteData.h"
 #include "constants.h"
@@ -93,49 +95,88 @@ bool isDeepSpace(const tle_elements_t& tle) {
     return twopi / xnodp / minutes_per_day >= 0.15625;
 }
 
+// The fields of a name line and two element lines, as written.
+ElementValues readElementLines(const QString& tle, const QString& line1, const QString& line2) {
+    ElementValues values;
+    const Status status = statusOf(tle);
+    values.statusCode = status.code;
+    values.statusText = QString::fromLatin1(status.text);
+
+    values.epoch = realAt(line1, 19, 32);
+    values.epochYear = centuryYear(intAt(line1, 19, 20));
+    values.epochDay = static_cast<std::uint32_t>(intAt(line1, 21, 23));
+    values.epochFraction = realAt(line1, 24, 32);
+    values.xndt2o = realAt(line1, 34, 43);
+    values.xndd6o = impliedPointValue(line1, 45);
+    values.bstar = impliedPointValue(line1, 54);
+    values.elset = intAt(line1, 65, 68);
+
+    values.inclination = realAt(line2, 9, 16);
+    values.node = realAt(line2, 18, 25);
+    values.eccentricity = leadingDouble(QStringLiteral("0.") + columns(line2, 27, 33).toString());
+    values.perigee = realAt(line2, 35, 42);
+    values.anomaly = realAt(line2, 44, 51);
+    values.meanMotion = realAt(line2, 53, 63);
+    values.revnum = intAt(line2, 64, 68);
+    return values;
+}
+
 }  // namespace
+
+std::shared_ptr<SatelliteData> SatelliteData::createFromCsv(const SettingsStore* appDelegate,
+                                                            const QString& commonName,
+                                                            const QString& fileName,
+                                                            std::int32_t catalogNumber,
+                                                            const ElementValues& record) {
+    auto satellite = std::make_shared<SatelliteData>(appDelegate);
+    satellite->tleFileName_ = fileName;
+    satellite->catalogNumber_ = catalogNumber;
+    satellite->commonName_ = commonName;
+    satellite->completeElements(record);
+    return satellite;
+}
 
 bool SatelliteData::processTLE(const QString& tle, const QString& line1, const QString& line2) {
     if (!isElementSet(line1, line2)) return false;
-    readElements(tle, line1, line2);
-    predictLocationAt(keplerDate_);
-    classifyOrbit();
+    completeElements(readElementLines(tle, line1, line2));
     return true;
 }
 
-void SatelliteData::readElements(const QString& tle, const QString& line1, const QString& line2) {
+void SatelliteData::completeElements(const ElementValues& values) {
+    storeElements(values);
+    predictLocationAt(keplerDate_);
+    classifyOrbit();
+}
+
+void SatelliteData::storeElements(const ElementValues& values) {
     using namespace constants;
     sat_record_t& sat = satelliteData_;
     tle_elements_t& el = sat.tle;
     sat.flags = 0;
 
-    const Status status = statusOf(tle);
-    el.status = status.code;
-    operationalStatus_ = QString::fromLatin1(status.text);
+    el.status = values.statusCode;
+    operationalStatus_ = values.statusText;
 
-    el.epoch = realAt(line1, 19, 32);
-    el.epoch_year = centuryYear(intAt(line1, 19, 20));
-    el.epoch_day = static_cast<std::uint32_t>(intAt(line1, 21, 23));
-    el.epoch_fod = realAt(line1, 24, 32);
+    el.epoch = values.epoch;
+    el.epoch_year = values.epochYear;
+    el.epoch_day = values.epochDay;
+    el.epoch_fod = values.epochFraction;
     keplerDate_ = epochDate(el.epoch_year, el.epoch_day, el.epoch_fod);
-    el.xndt2o = realAt(line1, 34, 43);
-    el.xndd6o = impliedPointValue(line1, 45);
-    el.bstar = impliedPointValue(line1, 54);
-    el.elset = intAt(line1, 65, 68);
+    el.elset = values.elset;
+    el.revnum = values.revnum;
 
-    el.xincl = realAt(line2, 9, 16) * de2ra;
-    el.xnodeo = realAt(line2, 18, 25) * de2ra;
-    el.eo = leadingDouble(QStringLiteral("0.") + columns(line2, 27, 33).toString());
-    el.omegao = realAt(line2, 35, 42) * de2ra;
-    el.xmo = realAt(line2, 44, 51) * de2ra;
-    el.xno = realAt(line2, 53, 63);
-    el.revnum = intAt(line2, 64, 68);
+    el.xincl = values.inclination * de2ra;
+    el.xnodeo = values.node * de2ra;
+    el.eo = values.eccentricity;
+    el.omegao = values.perigee * de2ra;
+    el.xmo = values.anomaly * de2ra;
 
     const double temp = twopi / minutes_per_day / minutes_per_day;
-    sat.meanmo = el.xno;
-    el.xno = el.xno * temp * minutes_per_day;
-    el.xndt2o = el.xndt2o * temp;
-    el.xndd6o = el.xndd6o * temp / minutes_per_day;
+    sat.meanmo = values.meanMotion;
+    el.xno = values.meanMotion * temp * minutes_per_day;
+    el.xndt2o = values.xndt2o * temp;
+    el.xndd6o = values.xndd6o * temp / minutes_per_day;
+    el.bstar = values.bstar;
 
     if (isDeepSpace(el)) {
         sat.flags |= FLAG_DEEP_SPACE;
