@@ -6,10 +6,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
-#include <QTemporaryFile>
 
-#include "Commands.h"
-#include "SkelvorAppDelegate.h"
+#include "cli_support.h"
 
 namespace {
 
@@ -18,34 +16,6 @@ const QString station =
     "SAMPLE STATION [+]\r\n"
     "1 99001U 98067A   26340.50000000  .00012000  00000-0  21000-3 0  9998\r\n"
     "2 99001  51.6400 120.0000 0006000  80.0000 280.0000 15.50000000300019\r\n";
-
-struct CliRun {
-    int code;
-    QString out;
-    QString err;
-};
-
-CliRun cli(const QStringList& arguments) {
-    SkelvorAppDelegate appDelegate;
-    appDelegate.setClock([] { return Date(818290800.0); });  // 2026-12-06T09:00:00Z
-    CliRun run{};
-    run.code = runCli(arguments, run.out, run.err, appDelegate);
-    return run;
-}
-
-// A file that lives as long as the test.
-class TextFile {
-public:
-    explicit TextFile(const QString& text) {
-        file_.open();
-        file_.write(text.toUtf8());
-        file_.flush();
-    }
-    QString path() const { return file_.fileName(); }
-
-private:
-    QTemporaryFile file_;
-};
 
 QStringList csvLines(const CliRun& run) { return run.out.split(u'\n', Qt::SkipEmptyParts); }
 

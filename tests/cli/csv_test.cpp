@@ -1,10 +1,7 @@
 // skelvor-cli reading element files in CSV form.
 #include <gtest/gtest.h>
 
-#include <QTemporaryFile>
-
-#include "Commands.h"
-#include "SkelvorAppDelegate.h"
+#include "cli_support.h"
 
 namespace {
 
@@ -32,41 +29,17 @@ const QString records =
     "SAMPLE MOLNIYA,2011-030A,2026-12-06T12:00:00.000000,2.00570000,.7200000,63.4000,150.0000,"
     "270.0000,10.0000,0,U,99301,999,4001,0,0,0\r\n";
 
-class TextFile {
-public:
-    explicit TextFile(const QString& text) {
-        file_.open();
-        file_.write(text.toUtf8());
-        file_.flush();
-    }
-    QString path() const { return file_.fileName(); }
-
-private:
-    QTemporaryFile file_;
-};
-
-struct Output {
-    int code;
-    QString out;
-    QString err;
-};
-
-Output propagate(const QString& text) {
+// The rows of propagate for the file at three instants.
+CliRun propagate(const QString& text) {
     const TextFile file(text);
-    SkelvorAppDelegate appDelegate;
-    appDelegate.setClock([] { return Date(818290800.0); });  // 2026-12-06T09:00:00Z
-    Output run{};
-    run.code =
-        runCli({"propagate", "--tle", file.path(), "--minutes", "0,90.5,1440", "--format", "csv"},
-               run.out, run.err, appDelegate);
-    return run;
+    return cli({"propagate", "--tle", file.path(), "--minutes", "0,90.5,1440", "--format", "csv"});
 }
 
 }  // namespace
 
 TEST(CliCsv, PropagateGivesTheSameRowsAsTheThreeLineFile) {
-    const Output lines = propagate(threeLines);
-    const Output csv = propagate(header + records + "\r\n");
+    const CliRun lines = propagate(threeLines);
+    const CliRun csv = propagate(header + records + "\r\n");
     ASSERT_EQ(lines.code, 0) << lines.err.toStdString();
     ASSERT_EQ(csv.code, 0) << csv.err.toStdString();
     EXPECT_EQ(csv.err, QString());
@@ -81,7 +54,7 @@ TEST(CliCsv, BadRecordsAreReportedAndSevenDigitNumbersKept) {
     const QString bad =
         "BROKEN,2026-201A,2026-12-06T12:00:00,fast,.0008,97.4,250,45,315,0,U,1234568,999,3001,"
         ".0004,.00003,0\r\n";
-    const Output run = propagate("\r\n" + header + bad + big + bad.first(20) + "\r\n");
+    const CliRun run = propagate("\r\n" + header + bad + big + bad.first(20) + "\r\n");
     ASSERT_EQ(run.code, 0) << run.err.toStdString();
     EXPECT_EQ(run.err.count(QStringLiteral(": line 3: not a CSV element record\n")), 1);
     EXPECT_EQ(run.err.count(QStringLiteral(": line 5: not a CSV element record\n")), 1);
