@@ -1,4 +1,4 @@
-// A one-shot timer on the main thread's event loop.
+// A timer on the main thread's event loop, firing once or repeatedly until invalidated.
 #pragma once
 
 #include <QTimer>
@@ -7,8 +7,10 @@
 
 class Timer {
 public:
-    // Calls action once, seconds from now, unless invalidated first.
-    static std::unique_ptr<Timer> scheduledTimer(double seconds, std::function<void()> action);
+    // Calls action seconds from now (and every seconds after that when it repeats), unless
+    // invalidated first.
+    static std::unique_ptr<Timer> scheduledTimer(double seconds, std::function<void()> action,
+                                                 bool repeats = false);
 
     void invalidate() { timer_.stop(); }
     bool isValid() const { return timer_.isActive(); }

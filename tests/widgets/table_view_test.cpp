@@ -1,0 +1,150 @@
+// The table asks its data source and delegate as a phone table does: rows painted from values,
+// presses choosing rows or pressing a row's button, and while editing the delete control with
+// its confirmation, the insert control and the move handles.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+
+#include "SegmentedControl.h"
+#include "TableRowLayout.h"
+#include "TableView.h"
+
+namespace {
+
+struct Rows : TableViewDataSource, TableViewDelegate {
+    int numberOfSections() override { return 2; }
+    QString titleForHeaderInSection(int section) override {
+        return section == 0 ? QStringLiteral("Records") : QString();
+    }
+    int numberOfRowsInSection(int section) override {
+        return section == 0 ? static_cast<int>(names.size()) : 1;
+    }
+    TableViewCell cellForRow(IndexPath path) override {
+        ++cellsMade;
+        TableViewCell cell;
+        cell.text = path.section == 0 ? names.at(path.row) : QStringLiteral("add");
+        if (path.section == 0) cell.button = CellButton{{10, 22, 70, 22}, QStringLiteral("x")};
+        return cell;
+    }
+    EditingStyle editingStyleForRow(IndexPath path) override {
+        return path.section == 0 ? EditingStyle::remove : EditingStyle::insert;
+    }
+    bool canMoveRow(IndexPath path) override { return path.section == 0; }
+    void moveRow(IndexPath from, IndexPath to) override { names.move(from.row, to.row); }
+    void commitEditingStyle(EditingStyle style, IndexPath path) override {
+        commits.push_back({style, path});
+        if (style == EditingStyle::remove) names.removeAt(path.row);
+    }
+    void didSelectRow(IndexPath path) override { chosen.push_back(path); }
+    void cellButtonTapped(IndexPath path) override { buttons.push_back(path); }
+
+    QStringList names{"A", "B", "C"};
+    std::vector<std::pair<EditingStyle, IndexPath>> commits;
+    std::vector<IndexPath> chosen;
+    std::vector<IndexPath> buttons;
+    int cellsMade = 0;
+};
+
+class Table : public testing::Test {
+protected:
+    void SetUp() override {
+        table.setDataSource(&rows);
+        table.setDelegate(&rows);
+        table.resize(320, 400);
+        table.show();
+        table.reloadData();
+    }
+    void press(IndexPath path, QPoint offset) {
+        const QRect rect = table.rectForRow(path);
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, rect.topLeft() + offset);
+    }
+    QPoint rightEdge(IndexPath path, int fromRight, int y) {
+        return {table.rectForRow(path).width() - fromRight, y};
+    }
+
+    Rows rows;
+    TableView table{TableViewStyle::grouped};
+};
+
+}  // namespace
+
+TEST_F(Table, PressesChooseRowsOrPressTheirButton) {
+    press({0, 1}, {200, 10});
+    press({0, 2}, {40, 30});
+    ASSERT_EQ(rows.chosen.size(), 1u);
+    EXPECT_EQ(rows.chosen[0], (IndexPath{0, 1}));
+    EXPECT_EQ(table.indexPathForSelectedRow(), (IndexPath{0, 1}));
+    ASSERT_EQ(rows.buttons.size(), 1u);
+    EXPECT_EQ(rows.buttons[0], (IndexPath{0, 2}));
+}
+
+TEST_F(Table, RowsAreAskedForOnceUntilReloaded) {
+    QApplication::processEvents();
+    const int made = rows.cellsMade;
+    table.viewport()->repaint();
+    EXPECT_EQ(rows.cellsMade, made);
+    table.reloadData();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return rows.cellsMade > made; }));
+}
+
+TEST_F(Table, ADeletionWaitsForItsConfirmation) {
+    table.setEditing(true, true);
+    press({0, 0}, {15, 20});
+    EXPECT_EQ(table.pendingDeletion(), (IndexPath{0, 0}));
+    EXPECT_TRUE(rows.commits.empty());
+    press({0, 1}, {200, 20});  // a press elsewhere cancels it
+    EXPECT_FALSE(table.pendingDeletion());
+    press({0, 0}, {15, 20});
+    press({0, 0}, rightEdge({0, 0}, int(moveHandleWidth) + 30, 22));
+    ASSERT_EQ(rows.commits.size(), 1u);
+    EXPECT_EQ(rows.commits[0].first, EditingStyle::remove);
+    EXPECT_EQ(rows.names, QStringList({"B", "C"}));
+}
+
+TEST_F(Table, RowsAreChosenOnlyOutsideEditing) {
+    table.setEditing(true, true);
+    press({0, 1}, {200, 20});
+    EXPECT_TRUE(rows.chosen.empty());
+}
+
+TEST_F(Table, TheInsertControlCommitsAtOnce) {
+    table.setEditing(true, true);
+    press({1, 0}, {15, 20});
+    ASSERT_EQ(rows.commits.size(), 1u);
+    EXPECT_EQ(rows.commits[0], std::make_pair(EditingStyle::insert, IndexPath{1, 0}));
+}
+
+TEST_F(Table, TheMoveHandleMovesARowByOneWithinItsSection) {
+    table.setEditing(true, true);
+    press({0, 0}, rightEdge({0, 0}, 10, 30));  // lower half: down
+    EXPECT_EQ(rows.names, QStringList({"B", "A", "C"}));
+    press({0, 0}, rightEdge({0, 0}, 10, 10));  // upper half of the first row: nowhere to go
+    press({0, 2}, rightEdge({0, 2}, 10, 30));  // lower half of the last row: nowhere to go
+    EXPECT_EQ(rows.names, QStringList({"B", "A", "C"}));
+}
+
+TEST(RowLayout, EditingMakesRoomForTheControlAndTheHandle) {
+    const QRectF row(0, 100, 320, 44);
+    const RowRegions plain = rowRegions(row, false, EditingStyle::remove, true, false);
+    EXPECT_TRUE(plain.editingControl.isEmpty());
+    EXPECT_TRUE(plain.moveUp.isEmpty());
+    EXPECT_EQ(plain.contentOrigin, QPointF(0, 100));
+    const RowRegions edited = rowRegions(row, true, EditingStyle::remove, true, true);
+    EXPECT_EQ(edited.contentOrigin, QPointF(editingControlWidth, 100));
+    EXPECT_EQ(edited.moveUp.bottom(), edited.moveDown.top());
+    EXPECT_LE(edited.deleteConfirmation.right(), edited.moveUp.left());
+    EXPECT_TRUE(rowRegions(row, true, EditingStyle::none, false, false).editingControl.isEmpty());
+}
+
+TEST(Segments, AMomentaryControlShowsItsSegmentOnlyDuringTheAction) {
+    SegmentedControl control({QStringLiteral("Timeline"), QStringLiteral("Edit")});
+    control.setMomentary(true);
+    int seen = -2;
+    control.setAction([&] { seen = control.selectedSegmentIndex(); });
+    control.clickSegment(1);
+    EXPECT_EQ(seen, 1);
+    EXPECT_EQ(control.selectedSegmentIndex(), SegmentedControl::noSegment);
+    control.setTitleForSegmentAtIndex(QStringLiteral("Done"), 1);
+    EXPECT_EQ(control.titleForSegmentAtIndex(1), "Done");
+}
