@@ -21,3 +21,8 @@ QString SkelvorAppDelegate::stateFilePath() const {
     if (dataDirectory_.isEmpty()) return {};
     return QDir(dataDirectory_).filePath(QStringLiteral("Library/Preferences/currentState"));
 }
+
+QString SkelvorAppDelegate::downloadTimesPath() const {
+    if (dataDirectory_.isEmpty()) return {};
+    return QDir(dataDirectory_).filePath(QStringLiteral("Library/Preferences/downloadTimes"));
+}

@@ -9,6 +9,7 @@
 #include <QString>
 #include <QStringList>
 #include <QUrl>
+#include <chrono>
 #include <condition_variable>
 #include <cstdint>
 #include <functional>
@@ -19,10 +20,12 @@
 
 #include "AlertView.h"
 #include "Date.h"
+#include "DownloadLog.h"
 #include "FetchText.h"
 #include "Location.h"
 #include "LocationManager.h"
 #include "Reachability.h"
+#include "RequestSpacing.h"
 #include "SatelliteData.h"
 #include "SavedState.h"
 #include "SettingsStore.h"
@@ -65,6 +68,10 @@ public:
     // Merges the text of one element-set file (none when it could not be fetched) into the
     // category, creating the category when it is new.
     void mergeTLEFile(const std::optional<QString>& text, const QString& categoryName,
+                      const QString& fileName);
+    // The same for the text of a CSV element file: its first line is the header row, each
+    // other line one record; text without the header merges nothing.
+    void mergeCsvFile(const std::optional<QString>& text, const QString& categoryName,
                       const QString& fileName);
 
     // ---- Saved state (SkelvorAppDelegate_savedState.cpp, SkelvorAppDelegate_loadState.cpp)
@@ -114,6 +121,13 @@ public:
     QUrl elementServerBase() const;
     void setReachability(Reachability reachability) { reachability_ = std::move(reachability); }
     void setFetchDeadlines(const FetchDeadlines& deadlines) { fetchDeadlines_ = deadlines; }
+    // Requests to the server are at least this far apart (one second; tests shorten it).
+    void setRequestSpacing(std::chrono::milliseconds interval) {
+        requestSpacing_.setInterval(interval);
+    }
+    // The documents downloaded within two hours are remembered in this file beside the saved
+    // state (empty without a data directory).
+    QString downloadTimesPath() const;
     void setAlertViewFactory(AlertViewFactory factory) { alertViewFactory_ = std::move(factory); }
     bool updateTLEsIfOldBy(double seconds);
     bool hasWiFiConnection() const;
@@ -126,8 +140,14 @@ private:
     std::unique_ptr<AlertView> makeAlert(const QString& title, const QString& message,
                                          const QStringList& buttons);
     void showLocationBox();
+    void readIndex();
+    QUrl categoryFileAddress(const QString& fileName) const;
+    std::optional<QString> download(const QUrl& address, TextKind kind, QString& refusal);
+    bool waitForRequestSpacing(const QUrl& address, std::function<void()> retry);
+    DownloadLog& downloadLog();
+    void stopLoading(const QString& refusal);
     void finishLoading();
-    void showReadError();
+    void showReadError(const QString& refusal);
     void scheduleLoadingTick();
 
     QString dataDirectory_;
@@ -176,6 +196,12 @@ private:
     std::int32_t categoryIndex_ = 0;
     std::unique_ptr<Timer> tleLoadingTimer_;
     bool networkActivityIndicatorVisible_ = false;
+    // Stopped: the server refused or failed, and nothing is asked of it until the user starts
+    // the next update.
+    enum class UpdateState { idle, running, stopped };
+    UpdateState updateState_ = UpdateState::idle;
+    std::optional<DownloadLog> downloadLog_;  // read when the first update starts
+    RequestSpacing requestSpacing_;
 
     SkelvorAppDelegate* previous_;
 };

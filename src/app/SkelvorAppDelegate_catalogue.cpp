@@ -3,6 +3,7 @@
 #include <unordered_map>
 
 #include "CatalogNumber.h"
+#include "CsvElementSet.h"
 #include "NotificationCenter.h"
 #include "RegexOperations.h"
 #include "SkelvorAppDelegate.h"
@@ -47,18 +48,33 @@ public:
     void mergeSet(const QString& nameLine, const QString& line1, const QString& line2) {
         if (line1.size() < shortestElementLine) return;
         const std::int32_t catalogNumber = readCatalogNumber(line1);
-        if (const auto known = keyByNumber_.find(catalogNumber); known != keyByNumber_.end()) {
-            table_.value(known->second)->processTLE(nameLine, line1, line2);
+        if (const auto known = find(catalogNumber)) {
+            known->processTLE(nameLine, line1, line2);
             return;
         }
         const QString commonName = commonNameOf(nameLine);
-        auto satellite = SatelliteData::createSatellite(appDelegate_, commonName, fileName_,
-                                                        catalogNumber, nameLine, line1, line2);
-        if (satellite) store(commonName, std::move(satellite));
+        store(commonName, SatelliteData::createSatellite(appDelegate_, commonName, fileName_,
+                                                         catalogNumber, nameLine, line1, line2));
+    }
+
+    void mergeRecord(const CsvElementSet& record) {
+        if (const auto known = find(record.catalogNumber)) {
+            known->processElementValues(record.elements);
+            return;
+        }
+        const QString commonName = commonNameOf(trimSpacesAndTabs(record.name));
+        store(commonName, SatelliteData::createFromCsv(appDelegate_, commonName, fileName_,
+                                                       record.catalogNumber, record.elements));
     }
 
 private:
+    std::shared_ptr<SatelliteData> find(std::int32_t catalogNumber) const {
+        const auto known = keyByNumber_.find(catalogNumber);
+        return known == keyByNumber_.end() ? nullptr : table_.value(known->second);
+    }
+
     void store(const QString& key, std::shared_ptr<SatelliteData> satellite) {
+        if (!satellite) return;
         const auto replaced = table_.value(key);
         keyByNumber_.emplace(satellite->catalogNumber(), key);
         table_.insert(key, std::move(satellite));
@@ -129,5 +145,19 @@ void SkelvorAppDelegate::mergeTLEFile(const std::optional<QString>& text,
     CategoryMerge merge(table, fileName, this);
     for (qsizetype first = 0; first < lines.size() - 2; first += 3) {
         merge.mergeSet(trimSpacesAndTabs(lines[first]), lines[first + 1], lines[first + 2]);
+    }
+}
+
+void SkelvorAppDelegate::mergeCsvFile(const std::optional<QString>& text,
+                                      const QString& categoryName, const QString& fileName) {
+    CategoryTable& table = knownSatellites_[categoryName];
+    if (!text) return;
+    const QStringList lines = componentsSeparatedByRegex(*text, lineBreak);
+    if (lines.isEmpty() || !isCsvElementHeader(lines.first())) return;
+    CategoryMerge merge(table, fileName, this);
+    for (qsizetype i = 1; i < lines.size(); ++i) {
+        if (const std::optional<CsvElementSet> record = readCsvElementSet(lines[i])) {
+            merge.mergeRecord(*record);
+        }
     }
 }

@@ -44,6 +44,8 @@ public:
     // orbit. Lines that are not an element set (an element line shorter than 68 characters, or
     // not beginning with its line number) leave the satellite unchanged and give false.
     bool processTLE(const QString& tle, const QString& line1, const QString& line2);
+    // The same for the values of one record of a CSV element file.
+    void processElementValues(const ElementValues& values) { completeElements(values); }
 
     // The satellite as archived; none when the entry holds no complete orbital record (a
     // longer block is read to its first 1432 bytes).

@@ -25,18 +25,26 @@ std::optional<QString> readLocal(const QUrl& url) {
     return decodeUtf8(file.readAll());
 }
 
+// Servers label CSV files variously (text/csv, application/csv, application/octet-stream).
 bool isText(const QNetworkReply& reply, TextKind kind) {
     const QString type = reply.header(QNetworkRequest::ContentTypeHeader).toString();
     if (type.isEmpty()) return true;
-    if (kind == TextKind::plain && type.startsWith(u"text/html", Qt::CaseInsensitive)) return false;
+    const bool html = type.startsWith(u"text/html", Qt::CaseInsensitive) ||
+                      type.startsWith(u"application/xhtml", Qt::CaseInsensitive);
+    if (kind == TextKind::plain) return !html;
     return type.startsWith(u"text/", Qt::CaseInsensitive);
 }
 
 }  // namespace
 
-std::optional<QString> fetchText(const QUrl& url, const FetchDeadlines& deadlines, TextKind kind) {
+bool isNetworkAddress(const QUrl& url) {
+    return url.scheme() == u"http" || url.scheme() == u"https";
+}
+
+std::optional<QString> fetchText(const QUrl& url, const FetchDeadlines& deadlines, TextKind kind,
+                                 ServerAnswer* answer) {
     if (url.scheme() == u"qrc" || url.isLocalFile()) return readLocal(url);
-    if (url.scheme() != u"http" && url.scheme() != u"https") return std::nullopt;
+    if (!isNetworkAddress(url)) return std::nullopt;
 
     QNetworkAccessManager manager;
     QNetworkRequest request(url);
@@ -70,8 +78,9 @@ std::optional<QString> fetchText(const QUrl& url, const FetchDeadlines& deadline
 
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
     const bool whole = !timedOut && reply->error() == QNetworkReply::NoError && status == 200;
-    std::optional<QString> text;
-    if (whole && isText(*reply, kind)) text = decodeUtf8(reply->readAll());
+    const std::optional<QString> body = timedOut ? std::nullopt : decodeUtf8(reply->readAll());
+    if (answer) *answer = {status, body.value_or(QString())};
+    const bool wanted = whole && isText(*reply, kind);
     reply->deleteLater();
-    return text;
+    return wanted ? body : std::nullopt;
 }

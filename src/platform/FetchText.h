@@ -14,12 +14,24 @@ struct FetchDeadlines {
     std::chrono::milliseconds overall{60000};     // for the whole document
 };
 
-// What the caller takes: any text, or plain text only (an HTML page served in place of a
-// plain-text file, such as an error or login page, is then a failed fetch).
+// What the caller takes: any text, or a plain file, such as a text or CSV file, of any type but
+// HTML (an HTML page served in its place, such as an error or login page, is then a failed
+// fetch).
 enum class TextKind { any, plain };
 
+// What a server answered: its status (0 when no answer came) and its body as text (empty when
+// there was none, when the body was not UTF-8, or when a deadline passed).
+struct ServerAnswer {
+    int status = 0;
+    QString body;
+};
+
 // The document's text, or none when the fetch failed: a deadline passed, the answer was not
-// 200, the body was cut off, or the reply was not UTF-8 text of the kind asked for. Never
-// partial data.
+// 200 (a redirect is not followed), the body was cut off, or the reply was not UTF-8 text of
+// the kind asked for. Never partial data. With an answer given, a fetch over the network fills
+// it in, whether it failed or not, so that a refusal can be shown in the server's own words.
 std::optional<QString> fetchText(const QUrl& url, const FetchDeadlines& deadlines = {},
-                                 TextKind kind = TextKind::any);
+                                 TextKind kind = TextKind::any, ServerAnswer* answer = nullptr);
+
+// Whether the address is fetched from a server (http, https) rather than read locally.
+bool isNetworkAddress(const QUrl& url);

@@ -123,4 +123,36 @@ TEST_F(Merge, AlphaFiveNumbersUpdateInPlace) {
     EXPECT_EQ(table().value("NEW OBJECT"), satellite);
 }
 
+// The CSV form merges by the same rules: by number in place, new numbers under their name.
+TEST_F(Merge, CsvRecordsMergeLikeThreeLineSets) {
+    const QString header =
+        "OBJECT_NAME,OBJECT_ID,EPOCH,MEAN_MOTION,ECCENTRICITY,INCLINATION,RA_OF_ASC_NODE,"
+        "ARG_OF_PERICENTER,MEAN_ANOMALY,EPHEMERIS_TYPE,CLASSIFICATION_TYPE,NORAD_CAT_ID,"
+        "ELEMENT_SET_NO,REV_AT_EPOCH,BSTAR,MEAN_MOTION_DOT,MEAN_MOTION_DDOT\r\n";
+    const QString record =
+        "%1,1998-067A,2026-12-07T12:00:00.000000,15.5,.0006,51.64,120,80,280,"
+        "0,U,%2,999,30001,.00021,.00012,0\r\n";
+    merge(twoSets);
+    const auto noaa = table().value("NOAA 15");
+    noaa->setComments(QStringLiteral("APT 137.62"));
+    const std::optional<Date> firstEpoch = noaa->keplerDate();
+
+    appDelegate.mergeCsvFile(header + record.arg("NOAA 15 RENAMED", "25338") +
+                                 record.arg("BROKEN", "x") + "\r\n" + record.arg("NEW", "412345"),
+                             category, "GROUP=weather");
+    EXPECT_EQ(entries(),
+              (QStringList{"METEOR=METEOR,40069", "NEW=NEW,412345", "NOAA 15=NOAA 15,25338"}));
+    EXPECT_EQ(table().value("NOAA 15"), noaa);
+    EXPECT_EQ(noaa->comments(), "APT 137.62");
+    EXPECT_EQ(noaa->operationalStatus(), "Unknown");
+    EXPECT_EQ(noaa->tleFileName(), fileName);
+    ASSERT_TRUE(firstEpoch && noaa->keplerDate());
+    EXPECT_DOUBLE_EQ(*noaa->keplerDate() - *firstEpoch, 86400.0);
+    EXPECT_EQ(table().value("NEW")->tleFileName(), "GROUP=weather");
+
+    appDelegate.mergeCsvFile(record.arg("NO HEADER", "1"), "Headless", "GROUP=x");
+    appDelegate.mergeCsvFile(std::nullopt, "Missing", "GROUP=y");
+    EXPECT_TRUE(table("Headless").isEmpty() && appDelegate.knownSatellites().contains("Missing"));
+}
+
 }  // namespace

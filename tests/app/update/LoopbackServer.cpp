@@ -30,6 +30,7 @@ void sendAndClose(QTcpSocket* socket, const QByteArray& bytes) {
 }  // namespace
 
 LoopbackServer::LoopbackServer(const QString& root) : root_(root) {
+    clock_.start();
     server_.listen(QHostAddress::LocalHost);
     QObject::connect(&server_, &QTcpServer::newConnection, [this] {
         while (QTcpSocket* socket = server_.nextPendingConnection()) {
@@ -56,9 +57,20 @@ LoopbackServer::Fault LoopbackServer::faultFor(const QString& path) const {
     return Fault::none;
 }
 
+QStringList LoopbackServer::targets() const {
+    QStringList targets;
+    for (const Request& request : log_) targets << request.target;
+    return targets;
+}
+
 void LoopbackServer::answer(QTcpSocket* socket, const QByteArray& request) {
-    ++requests_;
-    const QString path = QString::fromLatin1(request.split(' ').value(1));
+    const QString target = QString::fromLatin1(request.split(' ').value(1));
+    log_.append({target, clock_.nsecsElapsed()});
+    if (const auto fixed = answers_.constFind(target); fixed != answers_.cend()) {
+        return sendAndClose(
+            socket, response(fixed->status, "Answer", fixed->type, fixed->body, fixed->headers));
+    }
+    const QString path = target;
     if (path == u"/login.html")
         return sendAndClose(socket, response(200, "OK", "text/html", html_page));
 

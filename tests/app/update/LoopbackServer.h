@@ -3,6 +3,7 @@
 #pragma once
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QMap>
 #include <QTcpServer>
 #include <QUrl>
@@ -22,13 +23,34 @@ public:
         htmlInstead,     // 200 with an HTML page in place of the file
     };
 
+    // A fixed answer to one request target (path and query), in place of the directory's.
+    struct Answer {
+        Answer(int status_, QByteArray body_, QByteArray type_ = "text/plain",
+               QByteArray headers_ = {})
+            : status(status_),
+              body(std::move(body_)),
+              type(std::move(type_)),
+              headers(std::move(headers_)) {}
+        int status;
+        QByteArray body;
+        QByteArray type;
+        QByteArray headers;  // extra header lines, each ending in CR LF
+    };
+    struct Request {
+        QString target;  // path and query as sent
+        qint64 arrival;  // nanoseconds since the server started
+    };
+
     explicit LoopbackServer(const QString& root);
     ~LoopbackServer();
 
     QUrl url() const;
     // The fault for every request whose path ends with the name.
     void setFault(const QString& name, Fault fault) { faults_.insert(name, fault); }
-    int requests() const { return requests_; }
+    void setAnswer(const QString& target, Answer answer) { answers_.insert(target, answer); }
+    int requests() const { return static_cast<int>(log_.size()); }
+    const QList<Request>& log() const { return log_; }
+    QStringList targets() const;
 
 private:
     void answer(QTcpSocket* socket, const QByteArray& request);
@@ -37,5 +59,7 @@ private:
     QDir root_;
     QTcpServer server_;
     QMap<QString, Fault> faults_;
-    int requests_ = 0;
+    QMap<QString, Answer> answers_;
+    QElapsedTimer clock_;
+    QList<Request> log_;
 };
