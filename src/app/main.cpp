@@ -1,4 +1,4 @@
-// skelvor: the application. Creates the window with its tab bar, then starts the delegate,
+// skelvor: the application. Creates the window with its tabs, then starts the delegate,
 // which restores the saved state, places the observer and offers the element-set update.
 #include <QApplication>
 #include <QCommandLineParser>
@@ -6,9 +6,9 @@
 #include <QMainWindow>
 #include <QStandardPaths>
 
+#include "MainInterface.h"
 #include "MessageBoxAlertView.h"
 #include "SkelvorAppDelegate.h"
-#include "TabBarController.h"
 
 namespace {
 
@@ -71,11 +71,13 @@ int main(int argc, char* argv[]) {
                                       : SkelvorAppDelegate::LocationSource::service);
 
     QMainWindow window;
-    auto* tabBarController = new TabBarController;
-    window.setCentralWidget(tabBarController);
-    window.resize(400, 720);
-    window.show();
+    window.setWindowTitle(QStringLiteral("Skelvor"));
+    window.setWindowIcon(QIcon(QStringLiteral(":/images/skelvor.png")));
+    window.setCentralWidget(new MainInterface);
+    window.resize(400, 720);  // a phone's proportions; the screens lay out for 320 points
 
+    // The screens read the restored state when they first appear.
     appDelegate.applicationDidFinishLaunching();
+    window.show();
     return QApplication::exec();
 }

@@ -74,7 +74,8 @@ struct TrackSample {
 
 // The sub-satellite points from start, then every step seconds until the satellite has begun
 // its third revolution after the one it is on at start. The first sample is at start. A
-// satellite whose revolutions do not advance stops after maxTrackSeconds.
+// satellite whose revolutions do not advance stops after maxTrackSeconds, and one whose
+// prediction is not finite at its first such sample.
 inline constexpr double maxTrackSeconds = 90.0 * 86400.0;
 std::vector<TrackSample> groundTrack(SatelliteData& satellite, Date start, double step);
 

@@ -43,6 +43,8 @@ std::vector<TrackSample> groundTrack(SatelliteData& satellite, Date start, doubl
     const std::int64_t limit = satellite.orbit() + trackRevolutions;
     for (double t = step; satellite.orbit() < limit && t <= maxTrackSeconds; t += step) {
         track.push_back(sampleAt(satellite, start + t));
+        // A prediction that is not finite will not become finite again further on.
+        if (!std::isfinite(track.back().latitude) || !std::isfinite(track.back().longitude)) break;
     }
     return track;
 }

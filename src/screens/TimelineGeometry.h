@@ -88,7 +88,9 @@ struct RowColour {
 RowColour rowColour(std::size_t row);
 
 // One row's bars as a view draws them, and where the satellite's name goes: after a bar whose
-// end lies more than 120 points past the end of the row's last labelled bar.
+// end lies more than 120 points past the end of the row's last labelled bar, counted along the
+// whole content so that both views name the same bars. A view keeps the names that start left
+// of its right edge, including those of bars left of it whose names may run into it.
 struct RowDrawing {
     RowColour colour;
     std::vector<QRectF> bars;

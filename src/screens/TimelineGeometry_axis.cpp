@@ -60,21 +60,24 @@ RowColour rowColour(std::size_t row) {
             static_cast<float>(row % 9) / 9.0f};
 }
 
+// The spacing of the names runs over the whole content, bars left of the view included, so
+// that both views agree on which bars are named; a view keeps every name that starts left of
+// its right edge, so that a long name crossing from the left view into the right one is drawn
+// on by the right one.
 std::vector<RowDrawing> rowsInView(const std::vector<TimelineRow>& rows, const QRectF& frame) {
     std::vector<RowDrawing> drawings;
     for (std::size_t n = 0; n < rows.size(); ++n) {
         RowDrawing& drawing = drawings.emplace_back();
         drawing.colour = rowColour(n);
-        double labelledEnd = -frame.x() - nameReach;
+        double labelledEnd = -nameReach;
         for (const std::optional<QRectF>& location : rows[n]) {
-            if (!location) continue;
+            if (!location || !(location->left() < contentWidth)) continue;
+            const bool named = location->right() - labelledEnd > nameSpacing;
+            if (named) labelledEnd = location->right();
             const QRectF bar = location->translated(-frame.x(), 0.0);
-            if (!(bar.right() + nameReach > 0 && bar.left() < frame.width())) continue;
-            drawing.bars.push_back(bar);
-            if (bar.right() - labelledEnd > nameSpacing) {
-                drawing.labels.emplace_back(bar.right() + nameGap, bar.top());
-                labelledEnd = bar.right();
-            }
+            if (!(bar.left() < frame.width())) continue;
+            if (bar.right() + nameReach > 0) drawing.bars.push_back(bar);
+            if (named) drawing.labels.emplace_back(bar.right() + nameGap, bar.top());
         }
     }
     return drawings;

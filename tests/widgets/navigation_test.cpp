@@ -11,9 +11,13 @@
 namespace {
 
 struct Screen : ViewController {
+    // Screens may set their bar items while they load, before they are on a stack.
+    void viewDidLoad() override {
+        setRightBarButtonItem(new QToolButton);
+        log->append(name + QStringLiteral(" loaded"));
+    }
     Screen(QString screenName, QStringList* journal) : name(std::move(screenName)), log(journal) {}
     ~Screen() override { log->append(name + QStringLiteral(" gone")); }
-    void viewDidLoad() override { log->append(name + QStringLiteral(" loaded")); }
     void viewWillAppear(bool) override { log->append(name + QStringLiteral(" appears")); }
     void viewWillDisappear(bool) override { log->append(name + QStringLiteral(" disappears")); }
     QString name;
@@ -27,6 +31,8 @@ protected:
     }
     // Lets the stack delete the screens it took off.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+    // Screens still waiting to be deleted write to this test's journal.
+    void TearDown() override { settle(); }
 
     QStringList log;
 };

@@ -1,11 +1,26 @@
 #include "MessageBoxAlertView.h"
 
 #include <QAbstractButton>
+#include <QApplication>
+#include <QMainWindow>
 #include <QPushButton>
+
+namespace {
+
+// Boxes belong to the application's main window, so that they stay above it, also when the
+// window appears after them.
+QWidget* mainWindow() {
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (qobject_cast<QMainWindow*>(widget)) return widget;
+    }
+    return nullptr;
+}
+
+}  // namespace
 
 MessageBoxAlertView::MessageBoxAlertView(const QString& title, const QString& message,
                                          const QStringList& buttons, AlertViewDelegate* delegate)
-    : box_(new QMessageBox), buttons_(buttons), delegate_(delegate) {
+    : box_(new QMessageBox(mainWindow())), buttons_(buttons), delegate_(delegate) {
     box_->setWindowTitle(title);
     box_->setTextFormat(Qt::RichText);
     box_->setText(QStringLiteral("<b>%1</b>").arg(title.toHtmlEscaped()));

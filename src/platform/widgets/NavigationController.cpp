@@ -100,7 +100,8 @@ void NavigationController::showController(ViewController* controller) {
 }
 
 void NavigationController::refreshBar(ViewController* controller) {
-    if (controller != topViewController()) return;
+    // A screen loading its view may set its bar items before it is on the stack.
+    if (stack_.empty() || controller != topViewController()) return;
     const NavigationItem& item = controller->navigationItem();
     titleLabel_->setText(item.title);
     backButton_->setVisible(stack_.size() > 1 && !item.leftBarButtonItem);

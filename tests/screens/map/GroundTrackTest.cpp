@@ -27,13 +27,18 @@ std::vector<double> xs(const std::vector<QPointF>& segment) {
     return result;
 }
 
-TEST(GroundTrack, SamplesEveryStepUntilTheThirdRevolutionAfterStart) {
-    SettingsStore settings;
+// A station in a low orbit, 15.5 revolutions a day, with the clock at start.
+static std::shared_ptr<SatelliteData> lowOrbit(SettingsStore& settings) {
     settings.setClock([] { return start; });
-    const auto satellite = SatelliteData::createSatellite(
+    return SatelliteData::createSatellite(
         &settings, "STATION", "test.txt", 99001, "STATION",
         "1 99001U 98067A   26340.50000000  .00012000  00000-0  21000-3 0  9998",
         "2 99001  51.6400 120.0000 0006000  80.0000 280.0000 15.50000000300019");
+}
+
+TEST(GroundTrack, SamplesEveryStepUntilTheThirdRevolutionAfterStart) {
+    SettingsStore settings;
+    const auto satellite = lowOrbit(settings);
     ASSERT_TRUE(satellite);
     satellite->predictLocationAt(start);
     const std::int32_t orbit = satellite->orbit();
@@ -44,6 +49,14 @@ TEST(GroundTrack, SamplesEveryStepUntilTheThirdRevolutionAfterStart) {
     EXPECT_LE(track.size(), static_cast<std::size_t>(3 * period / 60) + 2);
     for (std::size_t i = 0; i < track.size(); ++i)
         EXPECT_EQ(track[i].date, start + 60.0 * static_cast<double>(i));
+}
+
+TEST(GroundTrack, EndsAtTheFirstPredictionThatIsNotFinite) {
+    SettingsStore settings;
+    const auto satellite = lowOrbit(settings);
+    ASSERT_TRUE(satellite);
+    satellite->setSatelliteData(engine::sat_record_t{});  // no elements: nothing is finite
+    EXPECT_LE(groundTrack(*satellite, start, 60.0).size(), 2u);
 }
 
 TEST(GroundTrack, SegmentsReachTheEdgesAcrossTheDateLine) {

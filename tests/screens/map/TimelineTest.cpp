@@ -86,6 +86,13 @@ TEST(TimelineNames, ANameNeedsMoreThan120PointsFromTheLastNamedBar) {
     EXPECT_EQ(other.bars, (std::vector<QRectF>{{-20, 25, 40, 25}, {180, 25, 9, 25}}));
     EXPECT_EQ(other.labels.size(), 2u);
     EXPECT_TRUE(rowsInView({{QRectF(330, 0, 10, 25)}}, left)[0].bars.empty());
+    // Both halves name the same bars: the first one only, whose long name the right half goes
+    // on drawing; the second ends too close to it.
+    const TimelineRow seam{QRectF(100, 0, 50, 25), QRectF(240, 0, 10, 25)};
+    EXPECT_EQ(rowsInView({seam}, left)[0].labels, (std::vector<QPointF>{{152, 0}}));
+    const auto seamRight = rowsInView({seam}, right)[0];
+    EXPECT_EQ(seamRight.bars, (std::vector<QRectF>{{-80, 0, 10, 25}}));
+    EXPECT_EQ(seamRight.labels, (std::vector<QPointF>{{-168, 0}}));
 }
 
 TEST(TimelineTouch, HitsABarWithinTenPointsAndNothingElse) {

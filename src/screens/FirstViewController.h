@@ -1,0 +1,63 @@
+// The satellite list: one row per selected satellite, in the order of the selection, with its
+// next rise or set, the clock time and a countdown, refreshed every 30 s while shown. From here
+// the user opens a satellite's pass screen or the timeline, orders the list by next event, and
+// deletes or moves rows.
+#pragma once
+
+#include <QPointer>
+#include <memory>
+
+#include "BusyIndicator.h"
+#include "NotificationCenter.h"
+#include "TableView.h"
+#include "Timer.h"
+#include "ViewController.h"
+
+class SegmentedControl;
+class SkelvorAppDelegate;
+class TimelineController;
+
+class FirstViewController : public ViewController,
+                            public TableViewDataSource,
+                            public TableViewDelegate {
+public:
+    FirstViewController();
+    ~FirstViewController() override;
+
+    void viewWillAppear(bool animated) override;
+    void viewWillDisappear(bool animated) override;
+
+    int numberOfRowsInSection(int section) override;
+    TableViewCell cellForRow(IndexPath path) override;
+    void didSelectRow(IndexPath path) override;
+    void commitEditingStyle(EditingStyle style, IndexPath path) override;
+    bool canMoveRow(IndexPath) override { return true; }
+    void moveRow(IndexPath from, IndexPath to) override;
+
+    void timelineEditAction();
+    void orderByInterval();
+    void refreshDurations();
+
+    TableView* tableView() const { return table_; }
+    SegmentedControl* timelineEditButton() const { return timelineEditButton_; }
+    bool isRefreshing() const { return refreshTimer_ && refreshTimer_->isValid(); }
+    bool isBuildingTimeline() const { return newTimelineController_ != nullptr; }
+
+protected:
+    void loadView() override;
+    void viewDidLoad() override;
+
+private:
+    void openTimeline();
+    void createTimelineController();
+    void toggleEditing();
+
+    SkelvorAppDelegate* appDelegate_;
+    TableView* table_ = nullptr;
+    std::unique_ptr<Timer> refreshTimer_;
+    SegmentedControl* timelineEditButton_ = nullptr;
+    QPointer<BusyIndicator> indicator_;
+    std::unique_ptr<Timer> progressTimer_;
+    std::unique_ptr<TimelineController> newTimelineController_;
+    NotificationCenter::ObserverToken selectionObserver_ = 0;
+};

@@ -1,0 +1,31 @@
+#include "InformationDisplayController.h"
+
+#include <QFile>
+#include <QPlainTextEdit>
+
+InformationDisplayController::InformationDisplayController(QString fileName)
+    : infoFileName_(std::move(fileName)) {}
+
+QString InformationDisplayController::helpText(const QString& fileName) {
+    QFile file(QStringLiteral(":/help/%1.text").arg(fileName));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+void InformationDisplayController::loadView() {
+    auto* text = new QPlainTextEdit;
+    text->setObjectName(QStringLiteral("InformationDisplay"));
+    text->setReadOnly(true);
+    text->setFrameShape(QFrame::NoFrame);
+    text->document()->setDocumentMargin(12);
+    QFont font = text->font();
+    font.setPixelSize(16);
+    text->setFont(font);
+    infoTextDisplay_ = text;
+    setView(text);
+}
+
+void InformationDisplayController::viewDidLoad() {
+    infoTextDisplay_->setPlainText(helpText(infoFileName_));
+    setTitle(categoryName_);
+}

@@ -1,0 +1,59 @@
+// The radar plot of the pass screen: the observer's sky with north up and east to the right, the
+// satellite's pass track with clock times, where the satellite is now, its range, position and,
+// during the pass, Doppler shift, delay, path loss and the corrected active frequencies;
+// optionally the Sun, the Moon and the angle at which the phone is held.
+#pragma once
+
+#include <QWidget>
+#include <memory>
+#include <vector>
+
+#include "RadarGeometry.h"
+
+class DrawingContext;
+class PassData;
+class SatelliteData;
+class SettingsStore;
+
+class RadarView : public QWidget {
+public:
+    explicit RadarView(QWidget* parent = nullptr);
+    ~RadarView() override;
+
+    // None draws only the empty plot.
+    const std::shared_ptr<SatelliteData>& targetSatellite() const { return targetSatellite_; }
+    void setTargetSatellite(std::shared_ptr<SatelliteData> satellite);
+    // The pass whose track is drawn. Once its set has passed, or when there is none, the next
+    // drawing puts the satellite's pass under way, or else its next one, in its place.
+    const std::shared_ptr<PassData>& displayedPass() const { return displayedPass_; }
+    void setDisplayedPass(std::shared_ptr<PassData> pass);
+
+    // The smoothed accelerometer reading that the held-angle ring shows.
+    double deviceElevation() const { return deviceElevation_; }
+    void setDeviceElevation(double value) { deviceElevation_ = value; }
+
+    // The Sun and Moon setting as taken when the displayed pass was last computed.
+    bool showSunAndMoon() const { return showSunAndMoon_; }
+
+    // The plot's frame: this view's size and the horizon ring's radius for it.
+    radar::RadarFrame frame() const;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void drawPlot(DrawingContext& context, const radar::RadarFrame& frame,
+                  const SettingsStore& settings);
+    void drawHeldAngle(DrawingContext& context, const radar::RadarFrame& frame) const;
+    void renewEndedPass(const SettingsStore& settings);
+    // Draws the track and its clock times, and during the pass the satellite's mark; gives the
+    // text lines of the pass's figures to draw with the others.
+    std::vector<radar::PlotText> drawPass(DrawingContext& context, const radar::RadarFrame& frame,
+                                          const SettingsStore& settings);
+    void drawSatelliteMark(DrawingContext& context, const radar::RadarFrame& frame);
+
+    std::shared_ptr<SatelliteData> targetSatellite_;
+    std::shared_ptr<PassData> displayedPass_;
+    double deviceElevation_ = 0.0;
+    bool showSunAndMoon_ = false;
+};

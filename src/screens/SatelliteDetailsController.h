@@ -1,0 +1,68 @@
+// The details screen of one satellite: the user's radio frequency records, the user's comment and
+// the satellite's future passes. The records can be added, changed, deleted, reordered and one of
+// them marked active; a future pass opens the pass screen for it.
+#pragma once
+
+#include <memory>
+#include <vector>
+
+#include "TableViewInterfaces.h"
+#include "ViewController.h"
+
+class PassData;
+class SatelliteData;
+class SkelvorAppDelegate;
+class TableView;
+
+class SatelliteDetailsController : public ViewController,
+                                   public TableViewDataSource,
+                                   public TableViewDelegate {
+public:
+    // The screen takes its satellite from the delegate's current satellite when its view loads.
+    SatelliteDetailsController();
+    ~SatelliteDetailsController() override;
+
+    void viewWillAppear(bool animated) override;
+    void viewWillDisappear(bool animated) override;
+    void setEditing(bool editing, bool animated) override;
+
+    int numberOfSections() override { return 3; }
+    int numberOfRowsInSection(int section) override;
+    TableViewCell cellForRow(IndexPath path) override;
+    QString titleForHeaderInSection(int section) override;
+    bool canEditRow(IndexPath path) override { return path.section != 2; }
+    void commitEditingStyle(EditingStyle style, IndexPath path) override;
+    bool canMoveRow(IndexPath path) override { return isRecordRow(path); }
+    void moveRow(IndexPath from, IndexPath to) override;
+
+    void didSelectRow(IndexPath path) override;
+    EditingStyle editingStyleForRow(IndexPath path) override;
+    void cellButtonTapped(IndexPath path) override { activateFrequency(path.row); }
+    IndexPath targetIndexPathForMove(IndexPath from, IndexPath proposed) override;
+
+    // Makes the record at the index the only active one.
+    void activateFrequency(int index);
+
+    TableView* displayTable() const { return displayTable_; }
+    const std::shared_ptr<SatelliteData>& targetSatellite() const { return targetSatellite_; }
+    const std::vector<std::shared_ptr<PassData>>& futurePasses() const { return futurePasses_; }
+
+protected:
+    void loadView() override;
+    void viewDidLoad() override;
+
+private:
+    int recordCount() const;
+    bool isRecordRow(IndexPath path) const;
+    void buildFuturePasses();
+    TableViewCell passCell(const PassData& pass) const;
+    void addRecord();
+    void removeRecord(int index);
+    void pushFrequencyEditor(int index);
+    void pushCommentEditor();
+
+    SkelvorAppDelegate* appDelegate_ = nullptr;
+    TableView* displayTable_ = nullptr;
+    std::shared_ptr<SatelliteData> targetSatellite_;
+    std::vector<std::shared_ptr<PassData>> futurePasses_;
+};

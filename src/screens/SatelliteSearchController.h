@@ -1,0 +1,61 @@
+// The search by name over all categories, shown over the satellites tab: from the second typed
+// character it lists every satellite whose name begins with the text, with its category and
+// status, ticked when selected; a tap selects or drops the satellite.
+#pragma once
+
+#include <QPointer>
+#include <QSet>
+#include <QStringList>
+#include <memory>
+#include <vector>
+
+#include "SearchBar.h"
+#include "TableView.h"
+#include "ViewController.h"
+
+class SatelliteData;
+class SkelvorAppDelegate;
+
+class SatelliteSearchController : public ViewController,
+                                  public TableViewDataSource,
+                                  public TableViewDelegate,
+                                  public SearchBarDelegate {
+public:
+    SatelliteSearchController();
+
+    SearchBar* searchBar() const { return searchBar_; }
+    TableView* resultList() const { return resultList_; }
+    const std::vector<std::shared_ptr<SatelliteData>>& matchingSatellites() const {
+        return matchingSatellites_;
+    }
+    const QStringList& matchingCategoryNames() const { return matchingCategoryNames_; }
+
+    void viewWillAppear(bool animated) override;
+
+    void textDidChange(SearchBar& searchBar, const QString& text) override;
+    void searchButtonClicked(SearchBar& searchBar) override;
+    void cancelButtonClicked(SearchBar& searchBar) override;
+
+    int numberOfRowsInSection(int section) override;
+    TableViewCell cellForRow(IndexPath path) override;
+    bool canEditRow(IndexPath) override { return false; }
+    void didSelectRow(IndexPath path) override;
+    EditingStyle editingStyleForRow(IndexPath) override { return EditingStyle::none; }
+    double heightForRow(IndexPath) override { return 40.0; }
+
+protected:
+    void loadView() override;
+    void viewDidLoad() override;
+
+private:
+    bool isSelectedHere(const SatelliteData* satellite) const;
+    void close();
+
+    SkelvorAppDelegate* appDelegate_;
+    QPointer<SearchBar> searchBar_;
+    QPointer<TableView> resultList_;
+    std::vector<std::shared_ptr<SatelliteData>> matchingSatellites_;
+    QStringList matchingCategoryNames_;
+    // The results ticked on this screen; each is one of the matching satellites.
+    QSet<const SatelliteData*> selectedSatellites_;
+};

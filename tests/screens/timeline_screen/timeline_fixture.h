@@ -1,0 +1,60 @@
+// A navigation stack in a window of the given size with a stand-in screen at its root, as the
+// list screen would be, and the timeline of some sample satellites computed and pushed on it
+// the way the list screen does.
+#pragma once
+
+#include <QDir>
+#include <QTest>
+#include <QTimeZone>
+
+#include "NavigationController.h"
+#include "PassData.h"
+#include "ScrollView.h"
+#include "TimelineController.h"
+#include "TimelineView.h"
+#include "screen_fixture.h"
+
+class TimelineScreen : public ScreenFixture {
+protected:
+    void SetUp() override {
+        ScreenFixture::SetUp();
+        app.setTimelineDuration(12);
+        app.setUseUTC(true);
+    }
+
+    TimelineController& open(const QStringList& names, QSize window = {360, 640}) {
+        for (const QString& name : names) select(name);
+        navigation = std::make_unique<NavigationController>(std::make_unique<ViewController>());
+        navigation->resize(window);
+        navigation->show();
+        auto screen = std::make_unique<TimelineController>();
+        screen->loadSelectedSatellites();
+        timeline = screen.get();
+        navigation->pushViewController(std::move(screen), true);
+        return *timeline;
+    }
+
+    // The start of the hour holding the fixture's now, on the device's clock.
+    Date origin() const { return *timeline::hourOrigin(now, QTimeZone::systemTimeZone()); }
+
+    // Clicks the content point in the half that holds it, scrolled into sight first.
+    void click(QPointF content) {
+        timeline->scrollView()->ensureVisible(static_cast<int>(content.x()),
+                                              static_cast<int>(content.y()));
+        TimelineView* view = content.x() < 320 ? timeline->view1() : timeline->view2();
+        const QPoint point = (content - QPointF(view->x(), 0)).toPoint();
+        QTest::mouseClick(view, Qt::LeftButton, {}, point);
+    }
+
+    // Saves a picture of the stack when SKELVOR_SHOTS names a directory.
+    void shoot(const QString& name) const {
+        const QString shots = qEnvironmentVariable("SKELVOR_SHOTS");
+        if (shots.isEmpty()) return;
+        QDir().mkpath(shots);
+        navigation->grab().save(shots + QStringLiteral("/timeline-") + name +
+                                QStringLiteral(".png"));
+    }
+
+    std::unique_ptr<NavigationController> navigation;
+    TimelineController* timeline = nullptr;
+};
