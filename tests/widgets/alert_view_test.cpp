@@ -3,7 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QEventLoop>
 #include <QFontDatabase>
+#include <QMessageBox>
+#include <QPointer>
+#include <QTimer>
 
 #include "MessageBoxAlertView.h"
 #include "qt_environment.h"
@@ -59,4 +63,34 @@ TEST(AlertView, TheDelegateMayReleaseTheBoxItHearsFrom) {
     EXPECT_EQ(recorder.presses, std::vector<int>{0});
     EXPECT_EQ(recorder.held, nullptr);
     QCoreApplication::processEvents();  // the message box itself goes now
+}
+
+TEST(AlertView, AReleasedBoxOutlivesAnEventLoopRunByTheDelegate) {
+    // A delegate that releases the box and then downloads (an event loop of its own) while the
+    // box is still handling the press, as a press given by the program is handled.
+    struct Downloader : AlertViewDelegate {
+        void alertViewClickedButtonAtIndex(AlertView&, int) override {
+            held.reset();
+            QEventLoop download;
+            QTimer::singleShot(0, &download, &QEventLoop::quit);
+            download.exec();
+            survived = !box.isNull();
+        }
+        std::unique_ptr<AlertView> held;
+        QPointer<QMessageBox> box;
+        bool survived = false;
+    } downloader;
+    downloader.held =
+        MessageBoxAlertView::make("No TLE Files", "Load them?", {"No", "Yes"}, &downloader);
+    downloader.held->show();
+    for (QWidget* widget : QApplication::topLevelWidgets()) {
+        if (auto* box = qobject_cast<QMessageBox*>(widget); box && box->isVisible()) {
+            downloader.box = box;
+        }
+    }
+    ASSERT_FALSE(downloader.box.isNull());
+    downloader.held->clickButton(1);
+    EXPECT_TRUE(downloader.survived);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(downloader.box.isNull());
 }

@@ -32,17 +32,24 @@ MessageBoxAlertView::MessageBoxAlertView(const QString& title, const QString& me
     QObject::connect(box_, &QMessageBox::buttonClicked, [this](QAbstractButton* button) {
         const auto index = static_cast<int>(buttonWidgets_.indexOf(button));
         // The delegate may release this box: nothing of it is touched after the call.
+        clicking_ = true;
         if (index >= 0 && delegate_) delegate_->alertViewClickedButtonAtIndex(*this, index);
     });
 }
 
-// The message box may be the sender of the click being handled, so it goes at the next turn
-// of the event loop.
+// The message box may be the sender of the click being handled, which closes the box after
+// the delegate has heard it; the delegate may meanwhile run an event loop of its own (a
+// download), so the box goes only once it has finished closing, never within that loop.
 MessageBoxAlertView::~MessageBoxAlertView() {
     if (!box_) return;
-    QObject::disconnect(box_, nullptr, nullptr, nullptr);
-    box_->hide();
-    box_->deleteLater();
+    QMessageBox* box = box_.data();
+    QObject::disconnect(box, nullptr, nullptr, nullptr);
+    box->hide();
+    if (clicking_) {
+        QObject::connect(box, &QDialog::finished, box, &QObject::deleteLater);
+    } else {
+        box->deleteLater();
+    }
 }
 
 void MessageBoxAlertView::dismissWithClickedButtonIndex(int) { box_->hide(); }

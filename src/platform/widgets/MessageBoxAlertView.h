@@ -32,4 +32,5 @@ private:
     QStringList buttons_;
     QList<QAbstractButton*> buttonWidgets_;
     AlertViewDelegate* delegate_;
+    bool clicking_ = false;  // a press is being handed to the delegate
 };
