@@ -57,6 +57,17 @@ protected:
     SkelvorAppDelegate app;
 };
 
+// Saves a picture of the widget as <name>.png in the directory SKELVOR_SHOTS names, for a person
+// to look at; false when it names none.
+inline bool saveShot(QWidget& widget, const QString& name) {
+    const QString shots = qEnvironmentVariable("SKELVOR_SHOTS");
+    if (shots.isEmpty()) return false;
+    QDir().mkpath(shots);
+    QCoreApplication::processEvents();  // lets tables lay out their rows
+    widget.grab().save(shots + u'/' + name + QStringLiteral(".png"));
+    return true;
+}
+
 // Each screen test program registers its application once.
 #define SKELVOR_SCREEN_TEST_APPLICATION(name)                                      \
     [[maybe_unused]] static testing::Environment* const skelvorScreenApplication = \

@@ -85,12 +85,7 @@ protected:
 
     // Saves a picture of the stack when SKELVOR_SHOTS names a directory.
     void shoot(const QString& name) const {
-        const QString shots = qEnvironmentVariable("SKELVOR_SHOTS");
-        if (shots.isEmpty()) return;
-        QDir().mkpath(shots);
-        QCoreApplication::processEvents();  // lets the table lay out its rows
-        navigation->grab().save(shots + QStringLiteral("/details-") + name +
-                                QStringLiteral(".png"));
+        saveShot(*navigation, QStringLiteral("details-") + name);
     }
 
     std::shared_ptr<SatelliteData> satellite;

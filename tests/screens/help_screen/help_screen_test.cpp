@@ -52,12 +52,7 @@ protected:
         QTest::mouseClick(help->tableView()->viewport(), Qt::LeftButton, {}, row.center());
     }
 
-    void shoot(const QString& name) const {
-        const QString shots = qEnvironmentVariable("SKELVOR_SHOTS");
-        if (shots.isEmpty()) return;
-        QDir().mkpath(shots);
-        navigation->grab().save(shots + u'/' + name + QStringLiteral(".png"));
-    }
+    void shoot(const QString& name) const { saveShot(*navigation, name); }
 
     std::unique_ptr<NavigationController> navigation;
     HelpController* help = nullptr;

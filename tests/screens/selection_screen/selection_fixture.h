@@ -99,12 +99,7 @@ protected:
     }
 
     // Saves a picture of the tab when SKELVOR_SHOTS names a directory.
-    void shoot(const QString& name) const {
-        const QString shots = qEnvironmentVariable("SKELVOR_SHOTS");
-        if (shots.isEmpty()) return;
-        QDir().mkpath(shots);
-        navigation->grab().save(shots + u'/' + name + QStringLiteral(".png"));
-    }
+    void shoot(const QString& name) const { saveShot(*navigation, name); }
 
     std::unique_ptr<NavigationController> navigation;
     std::mutex savedLock;

@@ -217,15 +217,12 @@ TEST_F(PreferencesScreen, EveryControlLiesInsideTheContentWithoutOverlapping) {
         frames.push_back(frame);
     }
 
-    const QString shots = qEnvironmentVariable("SKELVOR_SHOTS");
-    if (shots.isEmpty()) return;
-    QDir().mkpath(shots);
-    content->grab().save(shots + QStringLiteral("/preferences.png"));
-    navigation->grab().save(shots + QStringLiteral("/preferences-visible.png"));
+    if (!saveShot(*content, QStringLiteral("preferences"))) return;
+    saveShot(*navigation, QStringLiteral("preferences-visible"));
     for (Switch* control : {preferences->useUTCSwitch(), preferences->useDecimalDegreesSwitch(),
                             preferences->showSunAndMoonSwitch()}) {
         flip(control);
     }
     preferences->latitude()->setFocus();
-    content->grab().save(shots + QStringLiteral("/preferences-on.png"));
+    saveShot(*content, QStringLiteral("preferences-on"));
 }

@@ -48,11 +48,7 @@ protected:
 
     // Saves a picture of the stack when SKELVOR_SHOTS names a directory.
     void shoot(const QString& name) const {
-        const QString shots = qEnvironmentVariable("SKELVOR_SHOTS");
-        if (shots.isEmpty()) return;
-        QDir().mkpath(shots);
-        navigation->grab().save(shots + QStringLiteral("/timeline-") + name +
-                                QStringLiteral(".png"));
+        saveShot(*navigation, QStringLiteral("timeline-") + name);
     }
 
     std::unique_ptr<NavigationController> navigation;

@@ -86,10 +86,7 @@ TEST_F(TimelineScreen, BarsTakeTheirRowsColours) {
     shoot("left");
     timeline->scrollView()->setContentOffset({320, 0});
     shoot("right");
-    const QString shots = qEnvironmentVariable("SKELVOR_SHOTS");
-    if (!shots.isEmpty()) {
-        timeline->scrollView()->content()->grab().save(shots + "/timeline-content.png");
-    }
+    saveShot(*timeline->scrollView()->content(), QStringLiteral("timeline-content"));
 }
 
 }  // namespace
