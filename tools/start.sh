@@ -8,4 +8,4 @@ cd "$(dirname "$0")/.."
 tools/setup.sh
 cmake --preset default >/dev/null
 cmake --build --preset default --target skelvor skelvor-cli
-exec build/default/src/app/skelvor "$@"
+exec build/default/src/main/skelvor "$@"
