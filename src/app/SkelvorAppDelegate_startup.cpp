@@ -34,7 +34,7 @@ void SkelvorAppDelegate::applicationDidFinishLaunching() {
             break;
     }
     placeObserverAtCurrentLocation();
-    updateTLEsIfOldBy(tleUpdateDays() * 86400.0);
+    updateTLEsIfOldBy(tleUpdateDays() * Date::seconds_per_day);
 }
 
 void SkelvorAppDelegate::locationUpdated(const LocationReading& reading) {

@@ -14,8 +14,7 @@ namespace {
 
 using namespace std::chrono_literals;
 
-constexpr double loading_tick = 0.01;  // seconds between two files
-constexpr double seconds_per_day = 86400.0;
+constexpr double loading_tick = 0.01;         // seconds between two files
 constexpr double missing_age_days = 10000.0;  // older than this: nothing was ever loaded
 constexpr qsizetype longest_refusal = 300;    // characters of the server's text shown
 
@@ -65,7 +64,7 @@ bool SkelvorAppDelegate::updateTLEsIfOldBy(double seconds) {
     const double age = std::fabs(now() - dateOfLastTLEUpdate_);
     if (!(age > seconds)) return true;
     if (hasWiFiConnection()) {
-        const double days = std::trunc(age / seconds_per_day + 0.5);
+        const double days = std::trunc(age / Date::seconds_per_day + 0.5);
         const QStringList answers{QStringLiteral("No"), QStringLiteral("Yes")};
         if (days > missing_age_days) {
             alertDisplay_ = makeAlert(QStringLiteral("No TLE Files"),

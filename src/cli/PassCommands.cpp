@@ -29,7 +29,7 @@ OutputTable passesCommand(const CommandLine& options,
     const Date from =
         options.optionalTime(QStringLiteral("from"), appDelegate.now()).value_or(appDelegate.now());
     const double days = options.optionalNumber(QStringLiteral("days"), 0.0, 366.0).value_or(1.0);
-    const Date end = from + days * 86400.0;
+    const Date end = from + days * Date::seconds_per_day;
     const std::int32_t minimum = minimumElevation(options);
 
     OutputTable table({{"catalog", 0},

@@ -20,11 +20,7 @@ OutputTable propagateCommand(const CommandLine& options, const ElementFile& sets
     for (const auto& satellite : sets.satellites) {
         for (const double tsince : minutes) {
             engine::sat_record_t sat = satellite->satelliteData();
-            if ((sat.flags & engine::FLAG_DEEP_SPACE) != 0) {
-                engine::SDP4(sat, tsince);
-            } else {
-                engine::SGP4(sat, tsince);
-            }
+            engine::propagate(sat, tsince);
             engine::Convert_Sat_State(sat.pos, sat.vel);
             table.addRow({static_cast<long long>(satellite->catalogNumber()),
                           satellite->commonName(), tsince, sat.pos.x, sat.pos.y, sat.pos.z,

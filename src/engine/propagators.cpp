@@ -11,9 +11,31 @@ namespace {
 
 using namespace constants;
 
-// Initialisation values that SGP4 and SDP4 compute alike from the mean elements.
-struct CommonInit {
+// The original mean motion and semi-major axis, recovered from the element set's mean motion
+// and the Earth's oblateness, with the inclination and eccentricity terms they are made of.
+struct Recovered {
     double cosio, theta2, x3thm1, eosq, betao2, betao, xnodp, aodp;
+};
+
+Recovered recoverMeanMotion(const tle_elements_t& tle) {
+    Recovered r{};
+    const double a1 = std::pow(xke / tle.xno, tothrd);
+    r.cosio = std::cos(tle.xincl);
+    r.theta2 = r.cosio * r.cosio;
+    r.x3thm1 = 3.0 * r.theta2 - 1.0;
+    r.eosq = tle.eo * tle.eo;
+    r.betao2 = 1.0 - r.eosq;
+    r.betao = std::sqrt(r.betao2);
+    const double del1 = ck2_x1_5 * r.x3thm1 / (a1 * a1 * r.betao * r.betao2);
+    const double ao = a1 * (1.0 - del1 * (half_tothrd + del1 * (1.0 + c134_81 * del1)));
+    const double delo = ck2_x1_5 * r.x3thm1 / (ao * ao * r.betao * r.betao2);
+    r.xnodp = tle.xno / (1.0 + delo);
+    r.aodp = ao / (1.0 - delo);
+    return r;
+}
+
+// Initialisation values that SGP4 and SDP4 compute alike from the mean elements.
+struct CommonInit : Recovered {
     double s4, qoms24, pinvsq, tsi, eta, etasq, eeta, psisq, coef, coef1;
     double c1, sinio, x1mth2, c4, xmdot, omgdot, xhdot1, xnodot;
     double xnodcf, t2cof, xlcof, aycof, x7thm1;
@@ -23,18 +45,7 @@ struct CommonInit {
 // secular and drag coefficients shared by both models.
 CommonInit initCommon(const tle_elements_t& tle) {
     CommonInit c{};
-    const double a1 = std::pow(xke / tle.xno, tothrd);
-    c.cosio = std::cos(tle.xincl);
-    c.theta2 = c.cosio * c.cosio;
-    c.x3thm1 = 3.0 * c.theta2 - 1.0;
-    c.eosq = tle.eo * tle.eo;
-    c.betao2 = 1.0 - c.eosq;
-    c.betao = std::sqrt(c.betao2);
-    const double del1 = ck2_x1_5 * c.x3thm1 / (a1 * a1 * c.betao * c.betao2);
-    const double ao = a1 * (1.0 - del1 * (half_tothrd + del1 * (1.0 + c134_81 * del1)));
-    const double delo = ck2_x1_5 * c.x3thm1 / (ao * ao * c.betao * c.betao2);
-    c.xnodp = tle.xno / (1.0 + delo);
-    c.aodp = ao / (1.0 - delo);
+    static_cast<Recovered&>(c) = recoverMeanMotion(tle);
 
     // Density function parameters for low perigees.
     const double perige = (c.aodp * (1.0 - tle.eo) - 1.0) * xkmper;
@@ -350,6 +361,18 @@ void SDP4(sat_record_t& sat, double tsince) {
     sat.tle.omegao1 = d.omgadf;
     sat.tle.xincl1 = d.xinc;
     sat.tle.xnodeo1 = d.xnode;
+}
+
+void propagate(sat_record_t& sat, double tsince) {
+    if ((sat.flags & FLAG_DEEP_SPACE) != 0) {
+        SDP4(sat, tsince);
+    } else {
+        SGP4(sat, tsince);
+    }
+}
+
+bool isDeepSpace(const tle_elements_t& tle) {
+    return twopi / recoverMeanMotion(tle).xnodp / minutes_per_day >= 0.15625;
 }
 
 }  // namespace engine

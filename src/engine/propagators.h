@@ -21,4 +21,11 @@ void SDP4(sat_record_t& sat, double tsince);
 // Lunar-solar and resonance terms of SDP4: initialisation, secular terms, periodic terms.
 void Deep(int entry, sat_record_t& sat);
 
+// Propagates with SDP4 when the record is flagged deep space, else with SGP4.
+void propagate(sat_record_t& sat, double tsince);
+
+// Whether the element set's period, from the mean motion recovered from the Earth's oblateness,
+// is 225 minutes or more, so that SDP4 is its model.
+bool isDeepSpace(const tle_elements_t& tle);
+
 }  // namespace engine

@@ -8,7 +8,6 @@
 namespace {
 
 constexpr double sample_interval = 60.0;         // seconds
-constexpr double search_window = 864000.0;       // seconds: 10 days
 constexpr double in_progress_lookback = 3600.0;  // seconds
 
 }  // namespace
@@ -25,7 +24,7 @@ PassData::PassData(SatelliteData& satellite, std::optional<Date> after,
         satellite.predictLocationAt(now);
         after = satellite.elevation() >= 0.0 ? now - in_progress_lookback : now;
     }
-    const Date limit = now + search_window;
+    const Date limit = now + SatelliteData::search_window;
     while (true) {
         const std::optional<Date> rise = satellite.nextAOSAfter(after, std::nullopt);
         if (!rise) return;

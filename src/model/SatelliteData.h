@@ -58,6 +58,9 @@ public:
     // Fills the prediction fields of the record for the instant (now when none).
     void predictLocationAt(std::optional<Date> date = std::nullopt);
 
+    // How far ahead the rise and set searches look by default, and a pass search at most.
+    static constexpr double search_window = 864000.0;  // seconds: 10 days
+
     // The next rise (AOS) and set (LOS) from after (none: now) until before (none: 10 days
     // later); none when the satellite does not rise or set within that window. Both leave the
     // prediction fields at their last step.
@@ -74,6 +77,8 @@ public:
     void setNextPass(std::shared_ptr<PassData> pass) { nextPass_ = std::move(pass); }
     // Orders by the next event of each next pass; satellites without one sort last.
     int compareByEventDateWith(SatelliteData& other);
+    // The same ordering of two next events already taken.
+    static int compareEventDates(std::optional<Date> mine, std::optional<Date> theirs);
 
     const QString& tleFileName() const { return tleFileName_; }
     void setTleFileName(const QString& value) { tleFileName_ = value; }
@@ -136,3 +141,7 @@ private:
     std::shared_ptr<PassData> nextPass_;
     const SettingsStore* appDelegate_;
 };
+
+// Sorts satellites by the next event of each one's next pass, stably, those without one last.
+// Each next pass is asked for once before sorting, since asking may rebuild it.
+void orderByNextEvent(QList<std::shared_ptr<SatelliteData>>& satellites);

@@ -9,6 +9,7 @@
 #include "LenientNumber.h"
 #include "SatelliteData.h"
 #include "constants.h"
+#include "propagators.h"
 #include "sidereal_time.h"
 
 namespace {
@@ -78,21 +79,7 @@ std::uint32_t centuryYear(std::int32_t twoDigitYear) {
 
 Date epochDate(std::uint32_t year, std::uint32_t day, double fractionOfDay) {
     const QDateTime newYear = QDate(static_cast<int>(year), 1, 1).startOfDay(QTimeZone::utc());
-    return Date::fromQDateTime(newYear) + (day + fractionOfDay - 1.0) * 86400.0;
-}
-
-// Whether the orbit's period, from the mean motion corrected for the Earth's oblateness, is
-// 225 minutes or more.
-bool isDeepSpace(const tle_elements_t& tle) {
-    using namespace constants;
-    const double a1 = std::pow(xke / tle.xno, tothrd);
-    const double temp = ck2_x1_5 * (3.0 * std::pow(std::cos(tle.xincl), 2) - 1.0) /
-                        std::pow(1.0 - tle.eo * tle.eo, 1.5);
-    const double del1 = temp / (a1 * a1);
-    const double ao = a1 * (1.0 - del1 * (half_tothrd + del1 * (1.0 + c134_81 * del1)));
-    const double delo = temp / (ao * ao);
-    const double xnodp = tle.xno / (1.0 + delo);
-    return twopi / xnodp / minutes_per_day >= 0.15625;
+    return Date::fromQDateTime(newYear) + (day + fractionOfDay - 1.0) * Date::seconds_per_day;
 }
 
 // The fields of a name line and two element lines, as written.

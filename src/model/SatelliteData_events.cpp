@@ -9,11 +9,21 @@ namespace {
 
 using namespace engine;
 
-constexpr double default_window = 864000.0;     // seconds: 10 days
 constexpr double first_aos_step = 120.0;        // seconds
 constexpr double first_los_step = 90.0;         // seconds
 constexpr double fine_tolerance = 0.05;         // degrees of elevation
 constexpr double coarse_elevation_limit = 1.0;  // degrees: the coarse phases stop within it
+
+// Inherited step rules, kept with their historical values. Coarse rise step in seconds:
+// -30 (el (alt / 8400 + 0.46) - 2), long while far below the horizon and for high orbits.
+constexpr double aos_step_scale = -30.0;
+constexpr double aos_step_height = 8400.0;  // km
+constexpr double aos_step_base = 0.46;
+constexpr double aos_step_offset = 2.0;
+// Coarse set step in seconds: cos(el - 1) sqrt(alt) / 3.456.
+constexpr double los_step_divisor = 3.456;
+// Inherited: the semi-major axis in km is 331.25 (1440 / n)^(2/3) for n revolutions a day.
+constexpr double semi_major_axis_scale = 331.25;
 
 // Real searches take a few hundred steps at most (ten days of a high orbit that stays up); the
 // bounds only end a search whose predictions have left the model's range.
@@ -29,7 +39,8 @@ bool SatelliteData::canRise() const {
     const sat_record_t& sat = satelliteData_;
     double lin = sat.tle.xincl;
     if (lin >= pio2) lin = pi - lin;
-    const double sma = 331.25 * std::exp(std::log(1440.0 / sat.meanmo) * (2.0 / 3.0));
+    const double sma =
+        semi_major_axis_scale * std::exp(std::log(minutes_per_day / sat.meanmo) * (2.0 / 3.0));
     const double apogee = sma * (1.0 + sat.tle.eo) - xkmper;
     const double reach = std::acos(xkmper / (apogee + xkmper)) + lin;
     return reach > std::fabs(appDelegate_->observer_geodetic().lat);
@@ -41,7 +52,7 @@ std::optional<SatelliteData::SearchWindow> SatelliteData::searchWindow(std::opti
     predictLocationAt(start);
     const std::int32_t type = satelliteData_.otype;
     if (type == orbit_geostationary || type == orbit_decayed || !canRise()) return std::nullopt;
-    return SearchWindow{start, before ? *before : start + default_window};
+    return SearchWindow{start, before ? *before : start + search_window};
 }
 
 std::optional<Date> SatelliteData::nextAOSAfter(std::optional<Date> after,
@@ -61,7 +72,9 @@ std::optional<Date> SatelliteData::nextAOSAfter(std::optional<Date> after,
 
     // Coarse: long steps while well below the horizon, growing with the depth below it.
     for (int i = 0; elevation() < -coarse_elevation_limit && isEarlier(t, end); ++i) {
-        const double step = -30.0 * (elevation() * (altitude() / 8400.0 + 0.46) - 2.0);
+        const double step =
+            aos_step_scale *
+            (elevation() * (altitude() / aos_step_height + aos_step_base) - aos_step_offset);
         if (!(step > 0.0) || i == max_coarse_steps) return std::nullopt;
         t = t + step;
         predictLocationAt(t);
@@ -93,8 +106,8 @@ std::optional<Date> SatelliteData::nextLOSAfter(std::optional<Date> after,
 
     // Coarse: short steps while above the horizon, shrinking towards the zenith.
     for (int i = 0; elevation() >= coarse_elevation_limit && isEarlier(t, end); ++i) {
-        const double step =
-            std::cos((elevation() - 1.0) * constants::de2ra) * std::sqrt(altitude()) / 3.456;
+        const double step = std::cos((elevation() - coarse_elevation_limit) * constants::de2ra) *
+                            std::sqrt(altitude()) / los_step_divisor;
         if (!(step > 0.0) || i == max_coarse_steps) return std::nullopt;
         t = t + step;
         predictLocationAt(t);

@@ -1,4 +1,7 @@
 // The next-pass cache and the ordering of satellites by their next event.
+#include <algorithm>
+#include <vector>
+
 #include "PassData.h"
 #include "SatelliteData.h"
 #include "SettingsStore.h"
@@ -14,10 +17,28 @@ std::shared_ptr<PassData> SatelliteData::nextPass() {
 }
 
 int SatelliteData::compareByEventDateWith(SatelliteData& other) {
-    const std::optional<Date> mine = nextPass()->nextEventDate();
-    const std::optional<Date> theirs = other.nextPass()->nextEventDate();
+    return compareEventDates(nextPass()->nextEventDate(), other.nextPass()->nextEventDate());
+}
+
+int SatelliteData::compareEventDates(std::optional<Date> mine, std::optional<Date> theirs) {
     if (!mine) return 1;
     if (!theirs) return -1;
     if (*mine < *theirs) return -1;
     return *theirs < *mine ? 1 : 0;
+}
+
+void orderByNextEvent(QList<std::shared_ptr<SatelliteData>>& satellites) {
+    struct Keyed {
+        std::optional<Date> event;
+        std::shared_ptr<SatelliteData> satellite;
+    };
+    std::vector<Keyed> keyed;
+    keyed.reserve(satellites.size());
+    for (const auto& satellite : satellites) {
+        keyed.push_back({satellite->nextPass()->nextEventDate(), satellite});
+    }
+    std::stable_sort(keyed.begin(), keyed.end(), [](const Keyed& a, const Keyed& b) {
+        return SatelliteData::compareEventDates(a.event, b.event) < 0;
+    });
+    for (qsizetype i = 0; i < satellites.size(); ++i) satellites[i] = keyed[i].satellite;
 }

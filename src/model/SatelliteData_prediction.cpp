@@ -13,8 +13,14 @@ namespace {
 
 using namespace engine;
 
-constexpr double reference_julian_date = 2451910.5;  // 1 January 2001 00:00:00 UTC
-constexpr double footprint_factor = 12756.33;        // km
+constexpr double footprint_factor = 12756.33;  // km
+
+// Inherited orbit-class rules: geostationary within 0.0002 revolutions a day of 1.0027; decayed
+// when the mean motion, growing at the drag term's rate, would have reached 16.666666
+// revolutions a day (a period of 86.4 minutes) before the prediction.
+constexpr double geostationary_mean_motion = 1.0027;  // revolutions a day
+constexpr double geostationary_tolerance = 0.0002;    // revolutions a day
+constexpr double decayed_mean_motion = 16.666666;     // revolutions a day
 
 // Revolution number at the prediction, wrapped to the record's 32 bits; 0 when not a number.
 std::uint32_t revolutionNumber(const sat_record_t& sat) {
@@ -34,14 +40,9 @@ void SatelliteData::predictLocationAt(std::optional<Date> date) {
     using namespace constants;
     sat_record_t& sat = satelliteData_;
     const Date when = date ? *date : appDelegate_->now();
-    sat.jul_utc = when.secondsSinceReferenceDate() / seconds_per_day + reference_julian_date;
+    sat.jul_utc = when.julianDate();
     sat.tsince = (sat.jul_utc - sat.jul_epoch) * minutes_per_day;
-
-    if ((sat.flags & FLAG_DEEP_SPACE) != 0) {
-        SDP4(sat, sat.tsince);
-    } else {
-        SGP4(sat, sat.tsince);
-    }
+    propagate(sat, sat.tsince);
     Convert_Sat_State(sat.pos, sat.vel);
     sat.velo = sat.vel.w;
 
@@ -70,9 +71,10 @@ void SatelliteData::predictLocationAt(std::optional<Date> date) {
 void SatelliteData::classifyOrbit() {
     sat_record_t& sat = satelliteData_;
     sat.otype = orbit_ordinary;
-    if (std::fabs(sat.meanmo - 1.0027) < 0.0002) {
+    if (std::fabs(sat.meanmo - geostationary_mean_motion) < geostationary_tolerance) {
         sat.otype = orbit_geostationary;
-    } else if (sat.jul_epoch + (16.666666 - sat.meanmo) / (10.0 * std::fabs(sat.tle.xndt2o)) <
+    } else if (sat.jul_epoch +
+                   (decayed_mean_motion - sat.meanmo) / (10.0 * std::fabs(sat.tle.xndt2o)) <
                sat.jul_utc) {
         sat.otype = orbit_decayed;
     }

@@ -3,11 +3,11 @@
 #include <QDateTime>
 #include <cmath>
 
+#include "Angles.h"
 #include "SettingsStore.h"
 
 namespace {
 
-constexpr double deg = 0.017453292519943295;  // radians per degree, full precision
 constexpr double full_circle = 6.283185307179586;
 
 // x reduced into [0, p): the IEEE remainder, plus p when negative.
@@ -23,21 +23,22 @@ struct Sky {
 };
 
 Sky skyAt(const SettingsStore& appDelegate, Date date) {
-    const double jd = date.secondsSinceReferenceDate() / 86400.0 + 2451910.5;
+    const double jd = date.julianDate();
     const double d = jd - 2451545.0;
     const engine::geodetic_point_t observer = appDelegate.observer_geodetic();
-    return {reduce(280.46061837 + 360.98564736629 * d + observer.lon / deg, 360.0), observer.lat,
-            d};
+    return {reduce(280.46061837 + 360.98564736629 * d + observer.lon / radians_per_degree, 360.0),
+            observer.lat, d};
 }
 
 AzimuthAndElevation horizontal(const Sky& sky, double ra, double dec) {
-    const double h = sky.lst * deg - ra;
+    const double h = sky.lst * radians_per_degree - ra;
     const double elevation = std::asin(std::sin(sky.lat) * std::sin(dec) +
                                        std::cos(sky.lat) * std::cos(dec) * std::cos(h));
     double azimuth = std::atan2(
         -std::sin(h), std::cos(sky.lat) * std::tan(dec) - std::sin(sky.lat) * std::cos(h));
     if (azimuth < 0.0) azimuth += full_circle;
-    return {static_cast<float>(azimuth / deg), static_cast<float>(elevation / deg)};
+    return {static_cast<float>(azimuth / radians_per_degree),
+            static_cast<float>(elevation / radians_per_degree)};
 }
 
 // Days from 0h UT on 31 December 1999 by the calendar date of the instant, to the minute.
@@ -58,12 +59,12 @@ AzimuthAndElevation SunAndMoon::sunAt(const SettingsStore& appDelegate, std::opt
     const Sky sky = skyAt(appDelegate, date ? *date : appDelegate.now());
     const double d = sky.daysJ2000;
     const double l = reduce(280.461 + 0.9856474 * d, 360.0);
-    const double g = reduce(357.528 + 0.98560028 * d, 360.0) * deg;
+    const double g = reduce(357.528 + 0.98560028 * d, 360.0) * radians_per_degree;
     const double lambda =
         reduce(l + 1.9148 * std::sin(g) + 0.02 * std::sin(2.0 * g) + 0.0003 * std::sin(3.0 * g),
                360.0) *
-        deg;
-    const double epsilon = (23.439 - 0.0000004 * d) * deg;
+        radians_per_degree;
+    const double epsilon = (23.439 - 0.0000004 * d) * radians_per_degree;
     double ra = std::atan2(std::cos(epsilon) * std::sin(lambda), std::cos(lambda));
     if (ra < 0.0) ra += full_circle;
     const double dec = std::asin(std::sin(epsilon) * std::sin(lambda));

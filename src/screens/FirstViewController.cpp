@@ -1,7 +1,6 @@
 #include "FirstViewController.h"
 
 #include <QToolButton>
-#include <algorithm>
 
 #include "BusyIndicator.h"
 #include "ListRowText.h"
@@ -114,12 +113,7 @@ void FirstViewController::moveRow(IndexPath from, IndexPath to) {
 }
 
 void FirstViewController::orderByInterval() {
-    QList<std::shared_ptr<SatelliteData>>& selection = appDelegate_->selectedSatellites();
-    std::stable_sort(
-        selection.begin(), selection.end(),
-        [](const std::shared_ptr<SatelliteData>& a, const std::shared_ptr<SatelliteData>& b) {
-            return a->compareByEventDateWith(*b) < 0;
-        });
+    orderByNextEvent(appDelegate_->selectedSatellites());
     appDelegate_->setPreferencesAltered(true);
     table_->reloadData();
 }

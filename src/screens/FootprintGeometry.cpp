@@ -3,6 +3,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "Angles.h"
 #include "FootprintWrap.h"
 
 namespace footprint {
@@ -10,7 +11,6 @@ namespace footprint {
 namespace {
 
 constexpr double pi = std::numbers::pi;
-constexpr double radiansPerDegree = pi / 180.0;
 constexpr double earthRadius = 6378.135;      // km
 constexpr double kmPerDegree = 111.2;         // along a great circle
 constexpr double antipodeDistance = 20016.0;  // km
@@ -77,17 +77,17 @@ void sortByX(std::vector<QPointF>& points) {
 std::vector<QPointF> circleOutline(double latitude, double longitude, double diameter, MapHalf half,
                                    std::optional<QPointF> near) {
     const double delta = diameter / 2 / earthRadius;
-    const double phi1 = latitude * radiansPerDegree;
-    const double lambda1 = longitude * radiansPerDegree;
+    const double phi1 = latitude * radians_per_degree;
+    const double lambda1 = longitude * radians_per_degree;
     std::vector<QPointF> outline(2 * bearings);
     for (int i = 0; i < bearings; ++i) {
-        const double theta = i * radiansPerDegree;
+        const double theta = i * radians_per_degree;
         const double phi2 = std::asin(std::sin(phi1) * std::cos(delta) +
                                       std::cos(theta) * std::sin(delta) * std::cos(phi1));
         const double lambda2 = loweredTo(
             raisedTo(outlineLongitude(i, phi1, lambda1, phi2, delta), -pi, 2 * pi), pi, 2 * pi);
-        const auto lat = static_cast<float>(phi2 / radiansPerDegree);
-        const double lon = lambda2 / radiansPerDegree;
+        const auto lat = static_cast<float>(phi2 / radians_per_degree);
+        const double lon = lambda2 / radians_per_degree;
         const auto mirrored = static_cast<float>(mirrorLongitude(longitude, lon));
         const auto west = static_cast<float>(lon);
         outline[i] = near ? nearPoint(lat, west, half, *near) : mapPoint(lat, west, half);
@@ -127,14 +127,14 @@ double greatCircleDistance(double longitude1, double latitude1, double longitude
     const auto offPole = [](double latitude) {
         return latitude >= 90.0 ? nearPole : latitude <= -90.0 ? -nearPole : latitude;
     };
-    const double phi1 = offPole(latitude1) * radiansPerDegree;
-    const double phi2 = offPole(latitude2) * radiansPerDegree;
+    const double phi1 = offPole(latitude1) * radians_per_degree;
+    const double phi2 = offPole(latitude2) * radians_per_degree;
     const double k =
         std::sin(phi1) * std::sin(phi2) +
-        std::cos(phi1) * std::cos(phi2) * std::cos((longitude2 - longitude1) * radiansPerDegree);
+        std::cos(phi1) * std::cos(phi2) * std::cos((longitude2 - longitude1) * radians_per_degree);
     if (k > 0.999999999) return 0.0;
     if (k < -0.99999) return antipodeDistance;
-    return std::acos(k) / radiansPerDegree * kmPerDegree;
+    return std::acos(k) / radians_per_degree * kmPerDegree;
 }
 
 std::optional<Footprint> footprintAt(double latitude, double longitude, double diameter,

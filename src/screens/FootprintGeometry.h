@@ -76,7 +76,7 @@ struct TrackSample {
 // its third revolution after the one it is on at start. The first sample is at start. A
 // satellite whose revolutions do not advance stops after maxTrackSeconds, and one whose
 // prediction is not finite at its first such sample.
-inline constexpr double maxTrackSeconds = 90.0 * 86400.0;
+inline constexpr double maxTrackSeconds = 90.0 * Date::seconds_per_day;
 std::vector<TrackSample> groundTrack(SatelliteData& satellite, Date start, double step);
 
 // The ground track as polylines in a half's view. Each runs from the point before the track

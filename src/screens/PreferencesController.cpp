@@ -10,6 +10,7 @@
 #include <initializer_list>
 #include <limits>
 
+#include "Angles.h"
 #include "CoordinateText.h"
 #include "LenientNumber.h"
 #include "PreferenceLimits.h"
@@ -20,7 +21,6 @@
 
 namespace {
 
-constexpr double radiansPerDegree = 0.017453292519943295;
 constexpr double passDaysScale = 3600.0;  // the setting holds days times 3600
 const QSize contentSize(320, 700);
 constexpr int fieldFontSize = 20;
@@ -233,7 +233,7 @@ void PreferencesController::showCoordinates() {
 QString PreferencesController::shownCoordinate(bool isLatitude) const {
     const engine::geodetic_point_t observer = appDelegate_->observer_geodetic();
     const double radians = isLatitude ? observer.lat : observer.lon;
-    return preferences::formatCoordinate(radians / radiansPerDegree,
+    return preferences::formatCoordinate(radians / radians_per_degree,
                                          appDelegate_->useDecimalDegrees());
 }
 
@@ -309,7 +309,7 @@ void PreferencesController::coordinateAltered(TextField& field, const QString& t
         return;
     }
     engine::geodetic_point_t observer = appDelegate_->observer_geodetic();
-    (isLatitude ? observer.lat : observer.lon) = *degrees * radiansPerDegree;
+    (isLatitude ? observer.lat : observer.lon) = *degrees * radians_per_degree;
     appDelegate_->setObserver_geodetic(observer);
     field.setText(preferences::formatCoordinate(*degrees, appDelegate_->useDecimalDegrees()));
     appDelegate_->setPreferencesAltered(true);

@@ -8,12 +8,15 @@
 #include <QSizeF>
 #include <QString>
 #include <array>
+#include <numbers>
+
+#include "Angles.h"
 
 namespace radar {
 
 // Single-precision values of pi and pi/180 used by all plot arithmetic.
-inline constexpr float onePi = 3.14159274f;
-inline constexpr float radiansPerDegree = 0.0174532924f;
+inline constexpr float onePi = static_cast<float>(std::numbers::pi);
+inline constexpr float radiansPerDegree = static_cast<float>(radians_per_degree);
 
 // A text drawn with its top-left corner at the point.
 struct PlotText {

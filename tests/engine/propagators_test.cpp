@@ -25,14 +25,14 @@ constexpr double published_km = 0.005;
 constexpr double published_km_s = 1e-5;
 
 // Propagates with the model the record asks for and scales to km and km/s.
-void propagate(sat_record_t& sat, double tsince) {
-    ((sat.flags & FLAG_DEEP_SPACE) != 0 ? SDP4 : SGP4)(sat, tsince);
+void propagateToKm(sat_record_t& sat, double tsince) {
+    engine::propagate(sat, tsince);
     Convert_Sat_State(sat.pos, sat.vel);
 }
 
 sat_record_t propagated(const Elements& e, bool deep, double tsince) {
     sat_record_t sat = makeRecord(e, deep);
-    propagate(sat, tsince);
+    propagateToKm(sat, tsince);
     return sat;
 }
 
@@ -86,7 +86,7 @@ TEST(Propagators, RadiusAndSpeedFollowTheTwoBodyLaws) {
         const bool deep = e.meanMotion < 6.4;
         sat_record_t sat = makeRecord(e, deep);
         for (double t = 0.0; t <= 2880.0; t += 7.0) {
-            propagate(sat, t);
+            propagateToKm(sat, t);
             const double a = (deep ? sat.deep_arg.aodp : sat.sgps.aodp) * xkmper;
             const double slack = 0.003 * a;  // short-period terms and two days of light drag
             EXPECT_GT(sat.pos.w, a * (1.0 - e.eccentricity) - slack) << e.meanMotion << " " << t;
@@ -101,7 +101,7 @@ TEST(Propagators, PhaseStaysWithinOneTurnBeforeAndAfterTheEpoch) {
     for (const bool deep : {false, true}) {
         sat_record_t sat = makeRecord(deep ? fixture::set11801 : fixture::set88888, deep);
         for (double t = -3000.0; t <= 3000.0; t += 37.0) {
-            propagate(sat, t);
+            propagateToKm(sat, t);
             EXPECT_TRUE(sat.phase >= 0.0 && sat.phase < twopi) << t;
         }
     }
@@ -111,14 +111,14 @@ TEST(Propagators, AlternatingSatellitesGiveExactlyWhatEachGivesAlone) {
     const std::vector<double> times{0.0, 720.0, 725.0, 5000.0, -300.0, 2000.0, 2000.0};
     sat_record_t a = makeRecord(fixture::set88888), b = makeRecord(halfDay(0.7), true);
     std::vector<sat_record_t> aloneA, aloneB;
-    for (const double t : times) aloneA.push_back((propagate(a, t), a));
-    for (const double t : times) aloneB.push_back((propagate(b, t), b));
+    for (const double t : times) aloneA.push_back((propagateToKm(a, t), a));
+    for (const double t : times) aloneB.push_back((propagateToKm(b, t), b));
     EXPECT_EQ(std::memcmp(&aloneA[5].pos, &aloneA[6].pos, 2 * sizeof a.pos), 0);  // no drift
     a = makeRecord(fixture::set88888);
     b = makeRecord(halfDay(0.7), true);
     for (std::size_t i = 0; i < times.size(); ++i) {
-        propagate(a, times[i]);
-        propagate(b, times[i]);
+        propagateToKm(a, times[i]);
+        propagateToKm(b, times[i]);
         EXPECT_EQ(std::memcmp(&a.pos, &aloneA[i].pos, 2 * sizeof a.pos), 0) << times[i];
         EXPECT_EQ(std::memcmp(&b.pos, &aloneB[i].pos, 2 * sizeof b.pos), 0) << times[i];
     }
@@ -127,10 +127,10 @@ TEST(Propagators, AlternatingSatellitesGiveExactlyWhatEachGivesAlone) {
 TEST(Propagators, ResonanceIntegratorRestartsAcrossTheEpoch) {
     for (const Elements& e : {geo, halfDay(0.7)}) {
         sat_record_t sat = makeRecord(e, true);
-        for (const double t : {1440.0, 2880.0, -60.0}) propagate(sat, t);
+        for (const double t : {1440.0, 2880.0, -60.0}) propagateToKm(sat, t);
         EXPECT_LT(distance(sat.pos, propagated(e, true, -60.0).pos), 1e-9 * sat.pos.w);
         // Integrating back toward the epoch agrees with a fresh integration to below a metre.
-        for (const double t : {5000.0, 1500.0}) propagate(sat, t);
+        for (const double t : {5000.0, 1500.0}) propagateToKm(sat, t);
         EXPECT_LT(distance(sat.pos, propagated(e, true, 1500.0).pos), 1e-3) << e.meanMotion;
     }
 }

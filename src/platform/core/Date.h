@@ -20,6 +20,10 @@ public:
     // Seconds since 1970-01-01 00:00:00 UTC.
     constexpr double secondsSince1970() const { return seconds_ + reference_date_unix_seconds; }
     QDateTime toQDateTime() const;
+    // The Julian date (UT) of the instant, as the orbit engine takes it.
+    constexpr double julianDate() const {
+        return seconds_ / seconds_per_day + reference_julian_date;
+    }
 
     constexpr Date operator+(double seconds) const { return Date(seconds_ + seconds); }
     constexpr Date operator-(double seconds) const { return Date(seconds_ - seconds); }
@@ -27,6 +31,8 @@ public:
     constexpr auto operator<=>(const Date&) const = default;
 
     static constexpr double reference_date_unix_seconds = 978307200.0;
+    static constexpr double reference_julian_date = 2451910.5;  // of 2001-01-01 00:00:00 UTC
+    static constexpr double seconds_per_day = 86400.0;
 
 private:
     double seconds_ = 0.0;
