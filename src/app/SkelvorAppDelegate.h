@@ -65,13 +65,9 @@ public:
     bool isSatelliteSelected(const QString& name) const;
     bool toggleSatelliteSelected(const QString& name);
     void setSatelliteSelected(const QString& name, bool selected);
-    // Merges the text of one element-set file (none when it could not be fetched) into the
-    // category, creating the category when it is new.
+    // Merges the text of one element-set file, three-line sets or the server's CSV form (none
+    // when it could not be fetched), into the category, creating the category when it is new.
     void mergeTLEFile(const std::optional<QString>& text, const QString& categoryName,
-                      const QString& fileName);
-    // The same for the text of a CSV element file: its first line is the header row, each
-    // other line one record; text without the header merges nothing.
-    void mergeCsvFile(const std::optional<QString>& text, const QString& categoryName,
                       const QString& fileName);
 
     // ---- Saved state (SkelvorAppDelegate_savedState.cpp, SkelvorAppDelegate_loadState.cpp)

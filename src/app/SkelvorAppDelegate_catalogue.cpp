@@ -2,34 +2,13 @@
 // into their categories.
 #include <unordered_map>
 
-#include "CatalogNumber.h"
-#include "CsvElementSet.h"
+#include "ElementSetReader.h"
 #include "NotificationCenter.h"
-#include "RegexOperations.h"
 #include "SkelvorAppDelegate.h"
 
 namespace {
 
-// A line feed with an optional carriage return before it.
-const QString lineBreak = QStringLiteral("\r?\n");
 const QString selectionAltered = QStringLiteral("SatelliteSelectionAltered");
-
-// The catalogue-number field ends at index 6 of the first element line.
-constexpr qsizetype shortestElementLine = 7;
-
-bool isSpaceOrTab(QChar c) { return c == u'\t' || c.category() == QChar::Separator_Space; }
-
-QString trimSpacesAndTabs(QStringView text) {
-    while (!text.isEmpty() && isSpaceOrTab(text.front())) text = text.sliced(1);
-    while (!text.isEmpty() && isSpaceOrTab(text.back())) text.chop(1);
-    return text.toString();
-}
-
-// The name line before its bracketed status marker.
-QString commonNameOf(const QString& nameLine) {
-    const qsizetype bracket = nameLine.indexOf(u'[');
-    return bracket < 0 ? nameLine : trimSpacesAndTabs(QStringView(nameLine).first(bracket));
-}
 
 // Merges element sets into one category table: a set whose catalogue number the table holds
 // updates that satellite in place, any other becomes a new satellite under its common name.
@@ -45,26 +24,14 @@ public:
         }
     }
 
-    void mergeSet(const QString& nameLine, const QString& line1, const QString& line2) {
-        if (line1.size() < shortestElementLine) return;
-        const std::int32_t catalogNumber = readCatalogNumber(line1);
-        if (const auto known = find(catalogNumber)) {
-            known->processTLE(nameLine, line1, line2);
+    void merge(const ElementSetEntry& set) {
+        if (const auto known = find(set.catalogNumber)) {
+            known->processElementValues(set.values);
             return;
         }
-        const QString commonName = commonNameOf(nameLine);
-        store(commonName, SatelliteData::createSatellite(appDelegate_, commonName, fileName_,
-                                                         catalogNumber, nameLine, line1, line2));
-    }
-
-    void mergeRecord(const CsvElementSet& record) {
-        if (const auto known = find(record.catalogNumber)) {
-            known->processElementValues(record.elements);
-            return;
-        }
-        const QString commonName = commonNameOf(trimSpacesAndTabs(record.name));
-        store(commonName, SatelliteData::createFromCsv(appDelegate_, commonName, fileName_,
-                                                       record.catalogNumber, record.elements));
+        store(set.commonName,
+              SatelliteData::createFromValues(appDelegate_, set.commonName, fileName_,
+                                              set.catalogNumber, set.values));
     }
 
 private:
@@ -141,23 +108,6 @@ void SkelvorAppDelegate::mergeTLEFile(const std::optional<QString>& text,
                                       const QString& categoryName, const QString& fileName) {
     CategoryTable& table = knownSatellites_[categoryName];
     if (!text) return;
-    const QStringList lines = componentsSeparatedByRegex(*text, lineBreak);
     CategoryMerge merge(table, fileName, this);
-    for (qsizetype first = 0; first < lines.size() - 2; first += 3) {
-        merge.mergeSet(trimSpacesAndTabs(lines[first]), lines[first + 1], lines[first + 2]);
-    }
-}
-
-void SkelvorAppDelegate::mergeCsvFile(const std::optional<QString>& text,
-                                      const QString& categoryName, const QString& fileName) {
-    CategoryTable& table = knownSatellites_[categoryName];
-    if (!text) return;
-    const QStringList lines = componentsSeparatedByRegex(*text, lineBreak);
-    if (lines.isEmpty() || !isCsvElementHeader(lines.first())) return;
-    CategoryMerge merge(table, fileName, this);
-    for (qsizetype i = 1; i < lines.size(); ++i) {
-        if (const std::optional<CsvElementSet> record = readCsvElementSet(lines[i])) {
-            merge.mergeRecord(*record);
-        }
-    }
+    for (const ElementSetEntry& set : readElementSetText(*text).sets) merge.merge(set);
 }

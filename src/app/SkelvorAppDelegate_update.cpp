@@ -169,11 +169,7 @@ void SkelvorAppDelegate::loadTLEFile() {
         // date of the last update stays, and the user is told.
         if (!text) return stopLoading(refusal);
         downloadLog().record(address, now());
-        if (isGroupQuery(fileName)) {
-            mergeCsvFile(text, name, fileName);
-        } else {
-            mergeTLEFile(text, name, fileName);
-        }
+        mergeTLEFile(text, name, fileName);
     }
     ++categoryIndex_;
     if (progressActionView_) {

@@ -3,7 +3,6 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QRegularExpression>
 #include <charconv>
 #include <cmath>
 
@@ -98,8 +97,9 @@ QString OutputTable::renderTable() const {
             padded << (leftAligned[i] ? cells[i].leftJustified(widths[i])
                                       : cells[i].rightJustified(widths[i]));
         }
-        out += padded.join(u"  ").replace(QRegularExpression(QStringLiteral(" +$")), QString()) +
-               u'\n';
+        QString line = padded.join(u"  ");
+        while (line.endsWith(u' ')) line.chop(1);
+        out += line + u'\n';
     }
     return out;
 }

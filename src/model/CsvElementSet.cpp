@@ -1,7 +1,6 @@
 #include "CsvElementSet.h"
 
 #include <QDate>
-#include <QRegularExpression>
 #include <QStringList>
 #include <cmath>
 #include <limits>
@@ -78,20 +77,50 @@ std::optional<QStringList> splitFields(QStringView line) {
     return fields;
 }
 
+bool isAsciiDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+// How many ASCII digits the text begins with.
+qsizetype leadingDigits(QStringView text) {
+    qsizetype n = 0;
+    while (n < text.size() && isAsciiDigit(text[n])) ++n;
+    return n;
+}
+
+bool isAllDigits(QStringView text) { return !text.isEmpty() && leadingDigits(text) == text.size(); }
+
+// A decimal number written whole: an optional sign, digits with an optional point (or a point
+// and digits), and an optional exponent, with nothing else but blanks around it.
+bool isDecimalNumber(QStringView text) {
+    text = text.trimmed();
+    if (!text.isEmpty() && (text.front() == u'+' || text.front() == u'-')) text = text.sliced(1);
+    const qsizetype whole = leadingDigits(text);
+    text = text.sliced(whole);
+    qsizetype fraction = 0;
+    if (!text.isEmpty() && text.front() == u'.') {
+        text = text.sliced(1);
+        fraction = leadingDigits(text);
+        text = text.sliced(fraction);
+    }
+    if (whole + fraction == 0) return false;
+    if (text.isEmpty()) return true;
+    if (text.front() != u'e' && text.front() != u'E') return false;
+    text = text.sliced(1);
+    if (!text.isEmpty() && (text.front() == u'+' || text.front() == u'-')) text = text.sliced(1);
+    return isAllDigits(text);
+}
+
 std::optional<double> number(const QString& field) {
-    static const QRegularExpression form(
-        QStringLiteral(R"(^\s*[+-]?(\d+\.?\d*|\.\d+)([eE][+-]?\d+)?\s*$)"));
-    if (!form.match(field).hasMatch()) return std::nullopt;
+    if (!isDecimalNumber(field)) return std::nullopt;
     const double value = leadingDouble(field);
     if (!std::isfinite(value)) return std::nullopt;
     return value;
 }
 
 std::optional<std::int32_t> count(const QString& field) {
-    static const QRegularExpression form(QStringLiteral(R"(^\s*\d+\s*$)"));
-    if (!form.match(field).hasMatch()) return std::nullopt;
+    const QStringView digits = QStringView(field).trimmed();
+    if (!isAllDigits(digits)) return std::nullopt;
     bool ok = false;
-    const qlonglong value = field.trimmed().toLongLong(&ok);
+    const qlonglong value = digits.toLongLong(&ok);
     if (!ok || value > std::numeric_limits<std::int32_t>::max()) return std::nullopt;
     return static_cast<std::int32_t>(value);
 }
@@ -107,16 +136,28 @@ struct RoundedEpoch {
 // The epoch rounded to the precision of the three-line form; halves of the last unit round up,
 // and rounding up to midnight moves to the next day.
 std::optional<RoundedEpoch> roundedEpoch(const QString& field) {
-    static const QRegularExpression form(
-        QStringLiteral(R"(^\s*(\d{4})-(\d\d)-(\d\d)T(\d\d):(\d\d):(\d\d)(?:\.(\d+))?\s*$)"));
-    const QRegularExpressionMatch match = form.match(field);
-    if (!match.hasMatch()) return std::nullopt;
-    auto part = [&](int n) { return match.captured(n).toInt(); };
-    const QDate date(part(1), part(2), part(3));
-    if (!date.isValid() || part(4) > 23 || part(5) > 59 || part(6) > 59) return std::nullopt;
-    const qint64 seconds = (part(4) * 60 + part(5)) * 60 + part(6);
+    // "YYYY-MM-DDTHH:MM:SS" with an optional fraction of the second after a point.
+    const QStringView text = QStringView(field).trimmed();
+    constexpr qsizetype fixedLength = 19;
+    if (text.size() < fixedLength) return std::nullopt;
+    const QStringView form = u"dddd-dd-ddTdd:dd:dd";
+    for (qsizetype i = 0; i < fixedLength; ++i) {
+        if (form[i] == u'd' ? !isAsciiDigit(text[i]) : text[i] != form[i]) return std::nullopt;
+    }
+    QStringView fraction = text.sliced(fixedLength);
+    if (!fraction.isEmpty()) {
+        if (fraction.front() != u'.' || !isAllDigits(fraction.sliced(1))) return std::nullopt;
+        fraction = fraction.sliced(1);
+    }
+    auto part = [&](qsizetype at, qsizetype length) { return text.sliced(at, length).toInt(); };
+    const QDate date(part(0, 4), part(5, 2), part(8, 2));
+    const int hour = part(11, 2);
+    const int minute = part(14, 2);
+    const int second = part(17, 2);
+    if (!date.isValid() || hour > 23 || minute > 59 || second > 59) return std::nullopt;
+    const qint64 seconds = (hour * 60 + minute) * 60 + second;
     const qint64 nanoseconds =
-        seconds * 1000000000 + match.captured(7).leftJustified(9, u'0', true).toLongLong();
+        seconds * 1000000000 + fraction.toString().leftJustified(9, u'0', true).toLongLong();
     const qint64 units = (nanoseconds + nanosecondsPerUnit / 2) / nanosecondsPerUnit;
     if (units == unitsPerDay) return RoundedEpoch{date.addDays(1), 0};
     return RoundedEpoch{date, units};

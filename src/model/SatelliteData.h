@@ -32,19 +32,19 @@ public:
         const SettingsStore* appDelegate, const QString& commonName, const QString& fileName,
         std::int32_t catalogNumber, const QString& tle, const QString& line1, const QString& line2);
 
-    // A satellite made from the values of one record of a CSV element file, complete for
+    // A satellite made from the values of an element set read in either form, complete for
     // predictions.
-    static std::shared_ptr<SatelliteData> createFromCsv(const SettingsStore* appDelegate,
-                                                        const QString& commonName,
-                                                        const QString& fileName,
-                                                        std::int32_t catalogNumber,
-                                                        const ElementValues& record);
+    static std::shared_ptr<SatelliteData> createFromValues(const SettingsStore* appDelegate,
+                                                           const QString& commonName,
+                                                           const QString& fileName,
+                                                           std::int32_t catalogNumber,
+                                                           const ElementValues& values);
 
     // Reads new element lines into the record, then predicts at the epoch and classifies the
     // orbit. Lines that are not an element set (an element line shorter than 68 characters, or
     // not beginning with its line number) leave the satellite unchanged and give false.
     bool processTLE(const QString& tle, const QString& line1, const QString& line2);
-    // The same for the values of one record of a CSV element file.
+    // The same for the values of an element set read in either form.
     void processElementValues(const ElementValues& values) { completeElements(values); }
 
     // The satellite as archived; none when the entry holds no complete orbital record (a

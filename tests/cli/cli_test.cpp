@@ -81,6 +81,24 @@ TEST(Cli, UnreadableSetsAreReportedWithTheirLineAndTheOthersAnswered) {
         << run.err.toStdString();
 }
 
+// A leading blank line, a comment line and a set without its name line: the application's
+// catalogue and skelvor-cli read the same satellites from the file.
+TEST(Cli, AMessyFileGivesTheSatellitesTheApplicationMerges) {
+    QString text = "\r\n" + QString(station).replace("SAMPLE STATION", "FIRST");
+    text += QString(station).section("\r\n", 1).replace("99001", "99002") + "# comment\r\n";
+    text += QString(station).replace("SAMPLE STATION", "LAST").replace("99001", "99003");
+    const TextFile file(text);
+    const CliRun run =
+        cli({"propagate", "--tle", file.path(), "--minutes", "0", "--format", "csv"});
+    QStringList cliNames;
+    for (const QString& line : csvLines(run).mid(1)) cliNames << line.section(u',', 1, 1);
+
+    SkelvorAppDelegate appDelegate;
+    appDelegate.mergeTLEFile(text, "Messy", "messy.txt");
+    EXPECT_EQ(cliNames, (QStringList{"FIRST", "LAST"}));
+    EXPECT_EQ(appDelegate.knownSatellites().value("Messy").keys(), cliNames);
+}
+
 TEST(Cli, LineEndsAndPaddingDoNotChangeTheAnswer) {
     const TextFile crlf(station);
     const TextFile lf("\n  " + QString(station).replace("\r\n", "  \n") + "\n\n");

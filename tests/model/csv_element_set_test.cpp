@@ -34,7 +34,7 @@ std::shared_ptr<SatelliteData> bundled(const SettingsStore& store, const char* f
 std::shared_ptr<SatelliteData> fromCsv(const SettingsStore& store, const QString& line) {
     const std::optional<CsvElementSet> set = readCsvElementSet(line);
     if (!set) return nullptr;
-    return SatelliteData::createFromCsv(&store, set->name, QString(), 0, set->elements);
+    return SatelliteData::createFromValues(&store, set->name, QString(), 0, set->elements);
 }
 
 void expectSameRecord(const SatelliteData& a, const SatelliteData& b) {
@@ -113,7 +113,7 @@ TEST(CsvElementSet, SevenDigitCatalogueNumberAndQuotedName) {
     EXPECT_EQ(set->elements.statusCode, 0);
     EXPECT_EQ(set->elements.statusText, QStringLiteral("Unknown"));
     SettingsStore store;
-    const auto satellite = SatelliteData::createFromCsv(
+    const auto satellite = SatelliteData::createFromValues(
         &store, set->name, QStringLiteral("big.csv"), set->catalogNumber, set->elements);
     EXPECT_EQ(satellite->catalogNumber(), 1234567);
     EXPECT_NEAR(satellite->altitude(), 440.0, 80.0);

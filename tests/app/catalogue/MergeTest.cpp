@@ -49,11 +49,15 @@ TEST_F(Merge, LineEndsDoNotChangeTheSatellites) {
     EXPECT_TRUE(table("bare CR").isEmpty());
 }
 
-TEST_F(Merge, SevenLinesGiveTwoSetsAndExtraLinesShiftTheGroups) {
+// A blank or stray line is skipped without shifting the sets after it.
+TEST_F(Merge, StrayLinesDoNotShiftTheSetsAfterThem) {
     merge(twoSets + "STRAY");
     EXPECT_EQ(entries(), twoEntries);
-    merge("\n" + elementSet("SHIFTED", "11111"), "shifted");
-    EXPECT_TRUE(table("shifted").isEmpty());
+    merge("\n" + elementSet("AFTER A BLANK", "11111") + "# comment\n" +
+              elementSet("AFTER A COMMENT", "22222"),
+          "shifted");
+    EXPECT_EQ(entries("shifted"), (QStringList{"AFTER A BLANK=AFTER A BLANK,11111",
+                                               "AFTER A COMMENT=AFTER A COMMENT,22222"}));
 }
 
 TEST_F(Merge, NameMarkerAndSurroundingBlanksStayOutOfTheCommonName) {
@@ -137,7 +141,7 @@ TEST_F(Merge, CsvRecordsMergeLikeThreeLineSets) {
     noaa->setComments(QStringLiteral("APT 137.62"));
     const std::optional<Date> firstEpoch = noaa->keplerDate();
 
-    appDelegate.mergeCsvFile(header + record.arg("NOAA 15 RENAMED", "25338") +
+    appDelegate.mergeTLEFile(header + record.arg("NOAA 15 RENAMED", "25338") +
                                  record.arg("BROKEN", "x") + "\r\n" + record.arg("NEW", "412345"),
                              category, "GROUP=weather");
     EXPECT_EQ(entries(),
@@ -150,8 +154,8 @@ TEST_F(Merge, CsvRecordsMergeLikeThreeLineSets) {
     EXPECT_DOUBLE_EQ(*noaa->keplerDate() - *firstEpoch, 86400.0);
     EXPECT_EQ(table().value("NEW")->tleFileName(), "GROUP=weather");
 
-    appDelegate.mergeCsvFile(record.arg("NO HEADER", "1"), "Headless", "GROUP=x");
-    appDelegate.mergeCsvFile(std::nullopt, "Missing", "GROUP=y");
+    appDelegate.mergeTLEFile(record.arg("NO HEADER", "1"), "Headless", "GROUP=x");
+    appDelegate.mergeTLEFile(std::nullopt, "Missing", "GROUP=y");
     EXPECT_TRUE(table("Headless").isEmpty() && appDelegate.knownSatellites().contains("Missing"));
 }
 
