@@ -20,9 +20,10 @@ using engine::fixture::makeRecord;
 namespace {
 
 // The published states were computed in single precision: about seven significant digits,
-// a few metres at the distances of the test sets and a few mm/s in velocity.
-constexpr double published_km = 0.005;
-constexpr double published_km_s = 1e-5;
+// which after a day of propagation leaves up to about ten metres (10.2 m for the deep-space
+// set at 1080 minutes) and two centimetres per second.
+constexpr double published_km = 0.015;
+constexpr double published_km_s = 2e-5;
 
 // Propagates with the model the record asks for and scales to km and km/s.
 void propagateToKm(sat_record_t& sat, double tsince) {
@@ -64,7 +65,7 @@ TEST(Propagators, ReproduceThePublishedStates) {
         EXPECT_LT(distance(sat.vel, {v[5], v[6], v[7], 0}), published_km_s) << line;
         ++rows;
     }
-    EXPECT_EQ(rows, 4);
+    EXPECT_EQ(rows, 10);
 }
 
 TEST(Propagators, FlagsOfTheModelBranches) {

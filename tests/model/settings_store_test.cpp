@@ -6,15 +6,6 @@
 
 #include "SettingsStore.h"
 
-TEST(SettingsStore, TheObserverIsHandedOutAsACopyWithThetaZero) {
-    SettingsStore store;
-    store.setObserver_geodetic({0.9, -0.1, 0.05, 4.0});
-    engine::geodetic_point_t copy = store.observer_geodetic();
-    EXPECT_EQ(copy.theta, 0.0);
-    copy.lat = 0.1;
-    EXPECT_EQ(store.observer_geodetic().lat, 0.9);
-}
-
 TEST(SettingsStore, ClockTimesFollowTheUtcSetting) {
     const QByteArray previous = qgetenv("TZ");
     const bool hadZone = qEnvironmentVariableIsSet("TZ");
