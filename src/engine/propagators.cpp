@@ -1,5 +1,6 @@
 #include "propagators.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "constants.h"
@@ -10,6 +11,17 @@ namespace engine {
 namespace {
 
 using namespace constants;
+
+// Kepler's equation: the inherited iteration's number of evaluations, and the limited
+// iteration's step bound (radians) and evaluations. Limited steps converge within 9
+// evaluations for any mean longitude at eccentricities up to 0.999.
+constexpr int inherited_kepler_evaluations = 11;
+constexpr double max_kepler_step = 0.95;
+constexpr int limited_kepler_evaluations = 20;
+
+// Floor of |1 + cos i| in the long-period coefficient xlcof, which is singular for an
+// inclination of 180 degrees.
+constexpr double min_one_plus_cosio = 1.5e-12;
 
 // The original mean motion and semi-major axis, recovered from the element set's mean motion
 // and the Earth's oblateness, with the inclination and eccentricity terms they are made of.
@@ -96,7 +108,9 @@ CommonInit initCommon(const tle_elements_t& tle) {
 
     c.xnodcf = 3.5 * c.betao2 * c.xhdot1 * c.c1;
     c.t2cof = 1.5 * c.c1;
-    c.xlcof = a3ovk2_8 * c.sinio * (3.0 + 5.0 * c.cosio) / (1.0 + c.cosio);
+    const double onePlusCosio = 1.0 + c.cosio;
+    c.xlcof = a3ovk2_8 * c.sinio * (3.0 + 5.0 * c.cosio) /
+              (std::fabs(onePlusCosio) > min_one_plus_cosio ? onePlusCosio : min_one_plus_cosio);
     c.aycof = a3ovk2_4 * c.sinio;
     c.x7thm1 = 7.0 * c.theta2 - 1.0;
     return c;
@@ -182,6 +196,43 @@ struct MeanState {
     double phaseOmega;    // argument of perigee subtracted for the orbital phase
 };
 
+// Kepler's equation for the eccentric longitude, given the mean longitude capu and the
+// eccentricity components axn, ayn, by Newton's iteration from capu. The sine and cosine are
+// those of the estimate before the final correction.
+struct KeplerSolution {
+    double sinepw, cosepw;
+    bool converged;  // the final correction was at most e6a
+};
+
+KeplerSolution iterateKepler(double capu, double axn, double ayn, int evaluations, bool limited) {
+    KeplerSolution solution{0.0, 0.0, false};
+    double epw0 = capu;
+    for (int i = 0; i < evaluations && !solution.converged; ++i) {
+        solution.sinepw = std::sin(epw0);
+        solution.cosepw = std::cos(epw0);
+        double step = (capu - ayn * solution.cosepw + axn * solution.sinepw - epw0) /
+                      (1.0 - axn * solution.cosepw - ayn * solution.sinepw);
+        if (limited) step = std::clamp(step, -max_kepler_step, max_kepler_step);
+        const double epw = epw0 + step;
+        solution.converged = std::fabs(epw - epw0) <= e6a;
+        epw0 = epw;
+    }
+    return solution;
+}
+
+// The inherited iteration (at most 11 evaluations, full Newton steps) wherever it converges, so
+// that its results stay exactly as they were. Near an eccentricity of 1 full steps overshoot
+// and wander; the iteration is then run again with each step limited to 0.95 radians, which
+// converges for eccentricities up to 0.999. When neither converges (elements outside the
+// model's range) the inherited last estimate stands.
+KeplerSolution solveKepler(double capu, double axn, double ayn) {
+    const KeplerSolution inherited =
+        iterateKepler(capu, axn, ayn, inherited_kepler_evaluations, false);
+    if (inherited.converged) return inherited;
+    const KeplerSolution limited = iterateKepler(capu, axn, ayn, limited_kepler_evaluations, true);
+    return limited.converged ? limited : inherited;
+}
+
 // Long-period terms, Kepler's equation, short-period terms and orientation, shared by both
 // models. Writes pos, vel and phase; returns the mean motion of the instant and the osculating
 // node and inclination.
@@ -201,20 +252,9 @@ Osculating finishState(sat_record_t& sat, const MeanState& m) {
     const double xlt = m.xl + xll;
     const double ayn = m.e * std::sin(m.omega) + aynl;
 
-    // Kepler's equation, at most 11 evaluations; sine and cosine stay those of the estimate
-    // before the final correction.
-    const double capu = FMod2p(xlt - m.xnode);
-    double epw0 = capu;
-    double sinepw = 0.0;
-    double cosepw = 0.0;
-    for (int i = 0; i < 11; ++i) {
-        sinepw = std::sin(epw0);
-        cosepw = std::cos(epw0);
-        const double epw = epw0 + (capu - ayn * cosepw + axn * sinepw - epw0) /
-                                      (1.0 - axn * cosepw - ayn * sinepw);
-        if (std::fabs(epw - epw0) <= e6a) break;
-        epw0 = epw;
-    }
+    const KeplerSolution kepler = solveKepler(FMod2p(xlt - m.xnode), axn, ayn);
+    const double sinepw = kepler.sinepw;
+    const double cosepw = kepler.cosepw;
 
     const double ecose = axn * cosepw + ayn * sinepw;
     const double esine = axn * sinepw - ayn * cosepw;
