@@ -15,12 +15,25 @@ using namespace engine;
 
 constexpr double footprint_factor = 12756.33;  // km
 
-// Inherited orbit-class rules: geostationary within 0.0002 revolutions a day of 1.0027; decayed
-// when the mean motion, growing at the drag term's rate, would have reached 16.666666
-// revolutions a day (a period of 86.4 minutes) before the prediction.
-constexpr double geostationary_mean_motion = 1.0027;  // revolutions a day
-constexpr double geostationary_tolerance = 0.0002;    // revolutions a day
-constexpr double decayed_mean_motion = 16.666666;     // revolutions a day
+// Orbit classes. Geostationary: a mean motion within the inherited 0.0002 revolutions a day of
+// 1.0027, and an orbit that stays put in the sky. An inclination i swings the satellite i
+// degrees north and south of its place every day, an eccentricity e 2e radians east and west;
+// below these bounds it stays within about a degree of one point, so no observer sees it rise
+// or set by more than that. A more inclined or eccentric 24-hour orbit (an ageing station
+// drifting to several degrees, a Tundra orbit) rises and sets like any other.
+// Decayed (inherited): the mean motion, growing at the drag term's rate, would have reached
+// 16.666666 revolutions a day (a period of 86.4 minutes) before the prediction.
+constexpr double geostationary_mean_motion = 1.0027;      // revolutions a day
+constexpr double geostationary_tolerance = 0.0002;        // revolutions a day
+constexpr double geostationary_max_inclination = 1.0;     // degrees
+constexpr double geostationary_max_eccentricity = 0.005;  // east-west swing of 0.57 degrees
+constexpr double decayed_mean_motion = 16.666666;         // revolutions a day
+
+bool staysPutInTheSky(const sat_record_t& sat) {
+    return std::fabs(sat.meanmo - geostationary_mean_motion) < geostationary_tolerance &&
+           sat.tle.eo < geostationary_max_eccentricity &&
+           sat.tle.xincl < geostationary_max_inclination * constants::de2ra;
+}
 
 // Revolution number at the prediction, wrapped to the record's 32 bits; 0 when not a number.
 std::uint32_t revolutionNumber(const sat_record_t& sat) {
@@ -71,7 +84,7 @@ void SatelliteData::predictLocationAt(std::optional<Date> date) {
 void SatelliteData::classifyOrbit() {
     sat_record_t& sat = satelliteData_;
     sat.otype = orbit_ordinary;
-    if (std::fabs(sat.meanmo - geostationary_mean_motion) < geostationary_tolerance) {
+    if (staysPutInTheSky(sat)) {
         sat.otype = orbit_geostationary;
     } else if (sat.jul_epoch +
                    (decayed_mean_motion - sat.meanmo) / (10.0 * std::fabs(sat.tle.xndt2o)) <

@@ -70,7 +70,23 @@ TEST(Prediction, OrbitClassOfNewElementSets) {
         {noDecay, 16.9, orbit_decayed},         {line1(), 16.9, orbit_decayed},
         {line1(), 15.5, orbit_ordinary}};
     for (const auto& [l1, meanMotion, otype] : cases) {
-        const auto sat = make(store, l1, line2(10.0, 0.0, "0001000", 0.0, 0.0, meanMotion));
+        const auto sat = make(store, l1, line2(0.5, 0.0, "0001000", 0.0, 0.0, meanMotion));
         EXPECT_EQ(sat->orbitType(), otype) << meanMotion << " " << l1.toStdString();
+    }
+}
+
+// A 24-hour orbit is geostationary only while it stays put in the sky: an inclined station
+// (the bundled sample at 8 degrees) and a Tundra orbit rise and set like any other.
+TEST(Prediction, TwentyFourHourOrbitsThatMoveInTheSkyAreOrdinary) {
+    SettingsStore store;
+    const QString l1 = line1("80275.98708465", " .00000000", " 00000-0", " 00000-0");
+    const std::tuple<double, const char*, int32_t> cases[] = {
+        {0.05, "0003000", orbit_geostationary}, {0.99, "0049000", orbit_geostationary},
+        {1.01, "0003000", orbit_ordinary},      {8.0, "0004000", orbit_ordinary},
+        {0.05, "0051000", orbit_ordinary},      {63.4, "2700000", orbit_ordinary}};
+    for (const auto& [inclination, eccentricity, otype] : cases) {
+        const auto sat =
+            make(store, l1, line2(inclination, 200.0, eccentricity, 270.0, 30.0, 1.0028));
+        EXPECT_EQ(sat->orbitType(), otype) << inclination << " " << eccentricity;
     }
 }
