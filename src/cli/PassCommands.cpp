@@ -21,8 +21,9 @@ OutputTable::Cell timeCell(std::optional<Date> date) { return date ? isoTime(*da
 }  // namespace
 
 // Each pass is built from the set of the one before; the listing ends at the first pass that
-// rises after the window, and at a pass without a set (none found, or geostationary), which
-// would otherwise be found again and again.
+// rises after the window. A search that finds no pass (none rises, or none reaches the minimum
+// elevation, within its ten days) goes on ten days later while that lies within the window; a
+// geostationary satellite's pass has no set and ends the listing.
 OutputTable passesCommand(const CommandLine& options,
                           const std::vector<std::shared_ptr<SatelliteData>>& satellites,
                           const SettingsStore& appDelegate) {
@@ -44,6 +45,11 @@ OutputTable passesCommand(const CommandLine& options,
         Date start = from;
         while (true) {
             const PassData pass(*satellite, start, minimum);
+            if (!pass.aos() && satellite->orbitType() != engine::orbit_geostationary) {
+                start = start + SatelliteData::search_window;
+                if (end < start) break;
+                continue;
+            }
             if (!pass.aos() || !pass.los() || end < *pass.aos() || !(start < *pass.los())) break;
             const PassCoordinate& highest = *pass.highestElevationEntry();
             table.addRow(

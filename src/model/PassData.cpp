@@ -1,5 +1,6 @@
 #include "PassData.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "SatelliteData.h"
@@ -9,6 +10,14 @@ namespace {
 
 constexpr double sample_interval = 60.0;         // seconds
 constexpr double in_progress_lookback = 3600.0;  // seconds
+
+// The highest point is narrowed by golden-section search around the highest sample until the
+// bracket is within a second and its inner points within 0.005 degrees of each other; a pass
+// overhead, where the elevation turns sharply, needs the most steps.
+constexpr double golden_section = 0.6180339887498949;
+constexpr double highest_time_resolution = 1.0;         // seconds
+constexpr double highest_elevation_resolution = 0.005;  // degrees
+constexpr int max_highest_steps = 40;
 
 }  // namespace
 
@@ -24,68 +33,111 @@ PassData::PassData(SatelliteData& satellite, std::optional<Date> after,
         satellite.predictLocationAt(now);
         after = satellite.elevation() >= 0.0 ? now - in_progress_lookback : now;
     }
-    const Date limit = now + SatelliteData::search_window;
+    const Date limit = std::max(now, *after) + SatelliteData::search_window;
     while (true) {
-        const std::optional<Date> rise = satellite.nextAOSAfter(after, std::nullopt);
-        if (!rise) return;
-        const std::optional<Date> set =
-            satellite.nextLOSAfter(*rise + sample_interval, std::nullopt);
-        if (!set) return;
-        if (samplePass(*rise, *set, minimumElevation)) return;
+        const auto pass = satellite.nextRiseAndSet(after, std::nullopt);
+        if (!pass) return;
+        if (samplePass(pass->rise, pass->set, minimumElevation)) return;
         // A set that does not move the search forward would repeat the same pass for ever.
-        if (!(*after < *set)) return;
-        after = set;
+        if (!(*after < pass->set)) return;
+        after = pass->set;
         if (!(*after < limit)) return;
     }
 }
 
 void PassData::sampleGeostationary() {
     satelliteReference_->predictLocationAt(satelliteReference_->appDelegate()->now());
-    appendSample(std::nullopt, true);
+    appendSample(std::nullopt);
+    highest_ = passArray_.back();
 }
 
-// Samples the pass and keeps it when its highest sample reaches the minimum elevation;
-// otherwise leaves the pass empty and gives false.
+// Samples the pass and keeps it when its highest point reaches the minimum elevation;
+// otherwise leaves the pass empty and gives false. The highest sample is the first one, or a
+// later one whose elevation is above the stored (single-precision) elevation of the highest so
+// far; the closing sample at the set counts only above 0 degrees. The highest point is then
+// refined around it.
 bool PassData::samplePass(Date aos, Date los, std::int32_t minimumElevation) {
     aos_ = aos;
     los_ = los;
     SatelliteData& satellite = *satelliteReference_;
+    std::optional<std::size_t> highest;
+    const auto take = [&](double elevation) {
+        if (highest ? passArray_[*highest].elevation < elevation : elevation > 0.0) {
+            highest = passArray_.size() - 1;
+        }
+    };
     for (Date t = aos; t < los; t = t + sample_interval) {
         satellite.predictLocationAt(t);
-        appendSample(t, true);
+        appendSample(t);
+        if (!highest) highest = 0;
+        take(satellite.elevation());
     }
     satellite.predictLocationAt(los);
-    appendSample(los, false);
-    if (highestIndex_ &&
-        !(passArray_[*highestIndex_].elevation < static_cast<float>(minimumElevation))) {
-        return true;
-    }
+    appendSample(los);
+    take(satellite.elevation());
+    if (highest) refineHighest(*highest);
+    if (highest_ && !(highest_->elevation < static_cast<float>(minimumElevation))) return true;
     clear();
     return false;
 }
 
-// Appends the satellite's latest prediction. It becomes the highest entry when that entry's
-// stored elevation is below the new one (ties keep the earlier sample); with no highest entry
-// yet, a leading sample takes the place, while a closing sample must be above 0 degrees.
-void PassData::appendSample(std::optional<Date> date, bool leading) {
+// Appends the satellite's latest prediction.
+void PassData::appendSample(std::optional<Date> date) {
     const SatelliteData& satellite = *satelliteReference_;
-    const double elevation = satellite.elevation();
-    passArray_.push_back({static_cast<float>(satellite.azimuth()), static_cast<float>(elevation),
+    passArray_.push_back({static_cast<float>(satellite.azimuth()),
+                          static_cast<float>(satellite.elevation()),
                           static_cast<float>(satellite.altitude()), date});
-    const bool higher = highestIndex_ ? passArray_[*highestIndex_].elevation < elevation
-                                      : leading || 0.0 < elevation;
-    if (higher) highestIndex_ = passArray_.size() - 1;
+}
+
+// Narrows the highest point between the samples on either side of the highest sample,
+// comparing the double-precision elevations, which still differ on the flattest peaks.
+void PassData::refineHighest(std::size_t index) {
+    SatelliteData& satellite = *satelliteReference_;
+    struct Probe {
+        Date t;
+        double elevation;
+    };
+    const auto at = [&](Date t) {
+        satellite.predictLocationAt(t);
+        return Probe{t, satellite.elevation()};
+    };
+    Date lo = *passArray_[index > 0 ? index - 1 : index].date;
+    Date hi = *passArray_[std::min(index + 1, passArray_.size() - 1)].date;
+    Probe inner1 = at(hi - golden_section * (hi - lo));
+    Probe inner2 = at(lo + golden_section * (hi - lo));
+    Probe best = {*passArray_[index].date, passArray_[index].elevation};
+    for (int i = 0; i < max_highest_steps; ++i) {
+        for (const Probe& probe : {inner1, inner2}) {
+            if (probe.elevation > best.elevation) best = probe;
+        }
+        if (hi - lo < highest_time_resolution &&
+            std::fabs(inner1.elevation - inner2.elevation) < highest_elevation_resolution) {
+            break;
+        }
+        if (inner1.elevation > inner2.elevation) {
+            hi = inner2.t;
+            inner2 = inner1;
+            inner1 = at(hi - golden_section * (hi - lo));
+        } else {
+            lo = inner1.t;
+            inner1 = inner2;
+            inner2 = at(lo + golden_section * (hi - lo));
+        }
+    }
+    satellite.predictLocationAt(best.t);
+    highest_ = {static_cast<float>(satellite.azimuth()), static_cast<float>(satellite.elevation()),
+                static_cast<float>(satellite.altitude()), best.t};
 }
 
 void PassData::clear() {
     aos_.reset();
     los_.reset();
-    highestIndex_.reset();
+    highest_.reset();
     passArray_.clear();
 }
 
 const PassCoordinate* PassData::highestElevationEntry() const {
-    return highestIndex_ ? &passArray_[*highestIndex_] : nullptr;
+    return highest_ ? &*highest_ : nullptr;
 }
 
 std::int32_t PassData::highestElevation() const {

@@ -66,6 +66,14 @@ public:
     // prediction fields at their last step.
     std::optional<Date> nextAOSAfter(std::optional<Date> after, std::optional<Date> before);
     std::optional<Date> nextLOSAfter(std::optional<Date> after, std::optional<Date> before);
+    // The next rise from after until before (none: 10 days later) and the set that ends the
+    // same pass, found from the rise itself (it may lie beyond before); none when either is
+    // not found.
+    struct RiseAndSet {
+        Date rise;
+        Date set;
+    };
+    std::optional<RiseAndSet> nextRiseAndSet(std::optional<Date> after, std::optional<Date> before);
     // The next rise or set from now, and the text "AOS: HH:mm:ss" or "LOS: HH:mm:ss" for it
     // ("No pass visible" when there is none; secondsToEvent then stays as it was).
     std::optional<Date> nextEventDate();

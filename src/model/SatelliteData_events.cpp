@@ -1,6 +1,7 @@
 // When the satellite next rises above the observer's horizon (AOS) and next sets (LOS).
 #include <cmath>
 
+#include "HorizonCrossing.h"
 #include "SatelliteData.h"
 #include "SettingsStore.h"
 #include "constants.h"
@@ -8,29 +9,25 @@
 namespace {
 
 using namespace engine;
+using horizon::CrossingSearch;
+using horizon::Direction;
 
-constexpr double first_aos_step = 120.0;        // seconds
-constexpr double first_los_step = 90.0;         // seconds
-constexpr double fine_tolerance = 0.05;         // degrees of elevation
-constexpr double coarse_elevation_limit = 1.0;  // degrees: the coarse phases stop within it
+// After the set of a pass in progress, the rise search goes on from this much later.
+constexpr double first_aos_step = 120.0;  // seconds
 
-// Inherited step rules, kept with their historical values. Coarse rise step in seconds:
-// -30 (el (alt / 8400 + 0.46) - 2), long while far below the horizon and for high orbits.
-constexpr double aos_step_scale = -30.0;
-constexpr double aos_step_height = 8400.0;  // km
-constexpr double aos_step_base = 0.46;
-constexpr double aos_step_offset = 2.0;
-// Coarse set step in seconds: cos(el - 1) sqrt(alt) / 3.456.
-constexpr double los_step_divisor = 3.456;
-// Inherited: the semi-major axis in km is 331.25 (1440 / n)^(2/3) for n revolutions a day.
-constexpr double semi_major_axis_scale = 331.25;
-
-// Real searches take a few hundred steps at most (ten days of a high orbit that stays up); the
-// bounds only end a search whose predictions have left the model's range.
-constexpr int max_coarse_steps = 2000000;
-constexpr int max_fine_steps = 1000;
-
-bool isEarlier(Date a, Date b) { return a < b; }
+// The next rise from start before end, with the sample above the horizon that closes its
+// bracket; for a satellite up at start, the rise of the following pass.
+std::optional<horizon::Crossing> nextRise(CrossingSearch& search, Date start, Date end) {
+    horizon::Sample from = search.sampleAt(start);
+    if (from.elevation > 0.0) {
+        const auto set = search.next(Direction::set, from, end);
+        if (!set) return std::nullopt;
+        from = search.sampleAt(set->time + first_aos_step);
+    }
+    const auto rise = search.next(Direction::rise, from, end);
+    if (!rise || !(rise->time < end)) return std::nullopt;
+    return rise;
+}
 
 }  // namespace
 
@@ -39,9 +36,7 @@ bool SatelliteData::canRise() const {
     const sat_record_t& sat = satelliteData_;
     double lin = sat.tle.xincl;
     if (lin >= pio2) lin = pi - lin;
-    const double sma =
-        semi_major_axis_scale * std::exp(std::log(minutes_per_day / sat.meanmo) * (2.0 / 3.0));
-    const double apogee = sma * (1.0 + sat.tle.eo) - xkmper;
+    const double apogee = horizon::meanSemiMajorAxis(sat) * (1.0 + sat.tle.eo) - xkmper;
     const double reach = std::acos(xkmper / (apogee + xkmper)) + lin;
     return reach > std::fabs(appDelegate_->observer_geodetic().lat);
 }
@@ -59,67 +54,40 @@ std::optional<Date> SatelliteData::nextAOSAfter(std::optional<Date> after,
                                                 std::optional<Date> before) {
     const std::optional<SearchWindow> window = searchWindow(after, before);
     if (!window) return std::nullopt;
-    const auto [start, end] = *window;
-
-    Date t = start;
-    if (elevation() > 0.0) {
-        const std::optional<Date> set = nextLOSAfter(start, end);
-        if (!set) return std::nullopt;
-        t = *set;
-    }
-    t = t + first_aos_step;
-    predictLocationAt(t);
-
-    // Coarse: long steps while well below the horizon, growing with the depth below it.
-    for (int i = 0; elevation() < -coarse_elevation_limit && isEarlier(t, end); ++i) {
-        const double step =
-            aos_step_scale *
-            (elevation() * (altitude() / aos_step_height + aos_step_base) - aos_step_offset);
-        if (!(step > 0.0) || i == max_coarse_steps) return std::nullopt;
-        t = t + step;
-        predictLocationAt(t);
-    }
-    // Fine: steps proportional to the remaining elevation until it is within the tolerance.
-    for (int i = 0; i < max_fine_steps; ++i) {
-        if (!isEarlier(t, end)) return std::nullopt;
-        if (std::fabs(elevation()) < fine_tolerance) return t;
-        t = t - elevation() * std::sqrt(altitude());
-        predictLocationAt(t);
-    }
-    return std::nullopt;
+    CrossingSearch search(*this);
+    const auto rise = nextRise(search, window->start, window->end);
+    if (!rise) return std::nullopt;
+    return rise->time;
 }
 
 std::optional<Date> SatelliteData::nextLOSAfter(std::optional<Date> after,
                                                 std::optional<Date> before) {
     const std::optional<SearchWindow> window = searchWindow(after, before);
     if (!window) return std::nullopt;
-    const auto [start, end] = *window;
-
-    Date t = start;
-    if (elevation() < 0.0) {
-        const std::optional<Date> rise = nextAOSAfter(start, end);
+    CrossingSearch search(*this);
+    horizon::Sample from = search.sampleAt(window->start);
+    if (from.elevation < 0.0) {
+        const auto rise = nextRise(search, window->start, window->end);
         if (!rise) return std::nullopt;
-        t = *rise;
+        from = rise->beyond;
     }
-    t = t + first_los_step;
-    predictLocationAt(t);
+    const auto set = search.next(Direction::set, from, window->end);
+    if (!set) return std::nullopt;
+    return set->time;
+}
 
-    // Coarse: short steps while above the horizon, shrinking towards the zenith.
-    for (int i = 0; elevation() >= coarse_elevation_limit && isEarlier(t, end); ++i) {
-        const double step = std::cos((elevation() - coarse_elevation_limit) * constants::de2ra) *
-                            std::sqrt(altitude()) / los_step_divisor;
-        if (!(step > 0.0) || i == max_coarse_steps) return std::nullopt;
-        t = t + step;
-        predictLocationAt(t);
-    }
-    // Fine: the step comes before the test, so the set found may lie one step beyond end.
-    for (int i = 0; i < max_fine_steps; ++i) {
-        if (!isEarlier(t, end)) return std::nullopt;
-        t = t + elevation() * std::sqrt(altitude());
-        predictLocationAt(t);
-        if (std::fabs(elevation()) < fine_tolerance) return t;
-    }
-    return std::nullopt;
+std::optional<SatelliteData::RiseAndSet> SatelliteData::nextRiseAndSet(std::optional<Date> after,
+                                                                       std::optional<Date> before) {
+    const std::optional<SearchWindow> window = searchWindow(after, before);
+    if (!window) return std::nullopt;
+    CrossingSearch search(*this);
+    const auto rise = nextRise(search, window->start, window->end);
+    if (!rise) return std::nullopt;
+    // The set is searched from the rise itself, so that a pass shorter than any fixed first
+    // step keeps its own set; it may lie beyond the window's end, as a pass may.
+    const auto set = search.next(Direction::set, rise->beyond, rise->time + search_window);
+    if (!set) return std::nullopt;
+    return RiseAndSet{rise->time, set->time};
 }
 
 std::optional<Date> SatelliteData::nextEventDate() {

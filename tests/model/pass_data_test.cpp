@@ -27,10 +27,54 @@ TEST(PassData, SamplesEveryMinuteFromRiseWithAClosingSampleAtTheSet) {
         }
         highest = std::max(highest, sample.elevation);
     }
-    EXPECT_EQ(pass.highestElevationEntry()->elevation, highest);
-    EXPECT_EQ(pass.highestElevation(), static_cast<int>(highest));
-    EXPECT_EQ(pass.highestElevationDate(), pass.highestElevationEntry()->date);
+    // The highest point lies between the samples, at least as high as the highest of them.
+    const PassCoordinate* top = pass.highestElevationEntry();
+    ASSERT_TRUE(top && top->date);
+    EXPECT_GE(top->elevation, highest);
+    EXPECT_TRUE(*pass.aos() < *top->date && *top->date < *pass.los());
+    satellite->predictLocationAt(*top->date);
+    EXPECT_EQ(top->elevation, static_cast<float>(satellite->elevation()));
+    EXPECT_EQ(top->azimuth, static_cast<float>(satellite->azimuth()));
+    for (const double offset : {-1.0, 1.0}) {
+        satellite->predictLocationAt(*top->date + offset);
+        EXPECT_LE(satellite->elevation(), top->elevation + 0.01);
+    }
+    EXPECT_EQ(pass.highestElevation(), static_cast<int>(top->elevation));
+    EXPECT_EQ(pass.highestElevationDate(), top->date);
     EXPECT_EQ(&pass.satelliteReference(), satellite.get());
+}
+
+// Cases that went wrong: an approach that peaks just below the horizon is no rise; a pass
+// overhead, whose elevation turns sharply, has its true top; the minimum elevation is judged by
+// the true top, not the highest sample.
+TEST(PassData, GrazingApproachesOverheadPassesAndTheMinimumElevation) {
+    Sky north(52.0, -1.5);
+    const Lines amateur{"SAMPLE AMATEUR 1 [+]",
+                        "1 99005U 13066B   26340.50000000  .00000400  00000-0  50000-4 0  9992",
+                        "2 99005  97.6000  10.0000 0011000 150.0000 210.0000 14.82000000 70012"};
+    const auto satellite = north.make(amateur);
+    const Date grazing(818351460.0);  // 2026-12-07T15:51:00Z, where the approach peaks below 0
+    const PassData pass(*satellite, grazing);
+    ASSERT_TRUE(pass.aos());
+    const Date realRise(818357400.0);  // 2026-12-07T17:30:00Z
+    EXPECT_NEAR(*pass.aos() - realRise, -560.0, 30.0) << "rises at 17:20:40";
+    EXPECT_GT(pass.highestElevationEntry()->elevation, 13.0f);
+
+    // An overhead pass: the satellite's own sub-satellite point at its highest sample.
+    const PassData first(*satellite, epoch);
+    satellite->predictLocationAt(*first.highestElevationDate());
+    Sky below(satellite->latitude(), satellite->longitude());
+    const auto overhead = below.make(amateur);
+    const PassData top(*overhead, *first.aos() - 600.0);
+    float highestSample = -90.0f;
+    for (int i = 0; i < top.passItemCount(); ++i) {
+        highestSample = std::max(highestSample, top.passItemAtIndex(i).elevation);
+    }
+    EXPECT_GT(top.highestElevationEntry()->elevation, 89.0f);
+    EXPECT_GT(top.highestElevationEntry()->elevation - highestSample, 5.0f);
+    // Kept at a minimum elevation above its highest sample.
+    const PassData kept(*overhead, *first.aos() - 600.0, static_cast<int>(highestSample) + 2);
+    EXPECT_EQ(kept.aos(), top.aos());
 }
 
 TEST(PassData, PassesBelowTheMinimumElevationAreSkipped) {
