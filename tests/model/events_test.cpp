@@ -118,3 +118,35 @@ TEST(Events, EventTextNamesTheComingEventInTheChosenZone) {
     EXPECT_EQ(geo->nextEventDuration(&seconds), "No pass visible");
     EXPECT_EQ(seconds, -1.0);
 }
+
+// Orbits the inherited steps lost: a transfer orbit that stays below 1 degree for a while after
+// it rises (up 23:13 to 08:30 at 52 N on 6-7 December 2026), and a Tundra orbit, up about half
+// of each day.
+TEST(Events, SlowRisesOfEccentricOrbitsHaveTheirSets) {
+    Sky north(52.0, -1.5);
+    const Lines transfer{"SAMPLE TRANSFER [-]",
+                         "1 99303U 26050B   26340.50000000  .00000050  00000-0  10000-4 0  9997",
+                         "2 99303  27.0000 120.0000 7300000 180.0000  20.0000  2.25000000   110"};
+    const auto satellite = north.make(transfer);
+    const Date evening(818291400.0);  // 2026-12-06T23:10:00Z
+    const auto rise = satellite->nextAOSAfter(evening, std::nullopt);
+    ASSERT_TRUE(rise);
+    EXPECT_NEAR(*rise - evening, 220.0, 60.0);
+    EXPECT_LT(elevationAt(*satellite, *rise + 90.0), 1.0) << "below 1 degree after the first step";
+    const auto set = satellite->nextLOSAfter(*rise + 60.0, std::nullopt);
+    ASSERT_TRUE(set);
+    EXPECT_NEAR(*set - evening, 33600.0, 120.0) << "sets at 08:30";
+
+    const Lines tundra{"SAMPLE TUNDRA [+]",
+                       "1 99302U 20007A   26340.50000000  .00000000  00000-0  00000-0 0  9992",
+                       "2 99302  63.4000 200.0000 2700000 270.0000  30.0000  1.00280000 20015"};
+    const auto high = north.make(tundra);
+    EXPECT_EQ(high->orbitType(), engine::orbit_ordinary);
+    const auto highRise = high->nextAOSAfter(epoch, std::nullopt);
+    ASSERT_TRUE(highRise);
+    const auto highSet = high->nextLOSAfter(*highRise + 60.0, std::nullopt);
+    ASSERT_TRUE(highSet);
+    EXPECT_GT(*highSet - *highRise, 10 * 3600.0);
+    EXPECT_LT(std::fabs(elevationAt(*high, *highRise)), horizon_tolerance);
+    EXPECT_LT(std::fabs(elevationAt(*high, *highSet)), horizon_tolerance);
+}
