@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "GoldenSection.h"
 #include "SatelliteData.h"
 #include "SettingsStore.h"
 #include "constants.h"
@@ -39,7 +40,6 @@ constexpr double rate_margin = 1.25;
 
 // A peak found within this many seconds decides whether an approach reaches the horizon.
 constexpr double peak_resolution = 1.0;
-constexpr double golden_section = 0.6180339887498949;
 
 // Steps of one search: ten days of 20-second steps, far more than a real search takes (a
 // satellite hovering near the horizon for days takes steps of a minute or more).
@@ -145,24 +145,19 @@ std::optional<Crossing> CrossingSearch::next(Direction direction, Sample from, D
 // The highest point of the side between two samples by golden-section search; a crossing when
 // it lies on the far side, none for a grazing approach that stays on the near side.
 std::optional<Crossing> CrossingSearch::overPeak(Direction direction, Sample before, Sample after) {
-    Date lo = before.t;
-    Date hi = after.t;
-    Sample inner1 = sampleAt(hi - golden_section * (hi - lo));
-    Sample inner2 = sampleAt(lo + golden_section * (hi - lo));
-    for (int i = 0; i < max_peak_steps && hi - lo > peak_resolution; ++i) {
-        if (!std::isfinite(inner1.elevation) || !std::isfinite(inner2.elevation)) break;
-        if (side(direction, inner1) > 0.0) return refine(direction, before, inner1);
-        if (side(direction, inner2) > 0.0) return refine(direction, inner1, inner2);
-        if (side(direction, inner1) > side(direction, inner2)) {
-            hi = inner2.t;
-            inner2 = inner1;
-            inner1 = sampleAt(hi - golden_section * (hi - lo));
-        } else {
-            lo = inner1.t;
-            before = inner1;
-            inner1 = inner2;
-            inner2 = sampleAt(lo + golden_section * (hi - lo));
+    GoldenSection peak(
+        before, after.t, [this](Date t) { return sampleAt(t); },
+        [this, direction](const Sample& s) { return side(direction, s); });
+    for (int i = 0; i < max_peak_steps && peak.width() > peak_resolution; ++i) {
+        if (!std::isfinite(peak.inner1().elevation) || !std::isfinite(peak.inner2().elevation)) {
+            break;
         }
+        if (side(direction, peak.inner1()) > 0.0)
+            return refine(direction, peak.low(), peak.inner1());
+        if (side(direction, peak.inner2()) > 0.0) {
+            return refine(direction, peak.inner1(), peak.inner2());
+        }
+        peak.narrow();
     }
     return std::nullopt;
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "GoldenSection.h"
 #include "SatelliteData.h"
 #include "SettingsStore.h"
 
@@ -14,7 +15,6 @@ constexpr double in_progress_lookback = 3600.0;  // seconds
 // The highest point is narrowed by golden-section search around the highest sample until the
 // bracket is within a second and its inner points within 0.005 degrees of each other; a pass
 // overhead, where the elevation turns sharply, needs the most steps.
-constexpr double golden_section = 0.6180339887498949;
 constexpr double highest_time_resolution = 1.0;         // seconds
 constexpr double highest_elevation_resolution = 0.005;  // degrees
 constexpr int max_highest_steps = 40;
@@ -101,28 +101,21 @@ void PassData::refineHighest(std::size_t index) {
         satellite.predictLocationAt(t);
         return Probe{t, satellite.elevation()};
     };
-    Date lo = *passArray_[index > 0 ? index - 1 : index].date;
-    Date hi = *passArray_[std::min(index + 1, passArray_.size() - 1)].date;
-    Probe inner1 = at(hi - golden_section * (hi - lo));
-    Probe inner2 = at(lo + golden_section * (hi - lo));
+    const PassCoordinate& before = passArray_[index > 0 ? index - 1 : index];
+    const Date hi = *passArray_[std::min(index + 1, passArray_.size() - 1)].date;
+    GoldenSection peak(Probe{*before.date, before.elevation}, hi, at,
+                       [](const Probe& p) { return p.elevation; });
     Probe best = {*passArray_[index].date, passArray_[index].elevation};
     for (int i = 0; i < max_highest_steps; ++i) {
-        for (const Probe& probe : {inner1, inner2}) {
+        for (const Probe& probe : {peak.inner1(), peak.inner2()}) {
             if (probe.elevation > best.elevation) best = probe;
         }
-        if (hi - lo < highest_time_resolution &&
-            std::fabs(inner1.elevation - inner2.elevation) < highest_elevation_resolution) {
+        if (peak.width() < highest_time_resolution &&
+            std::fabs(peak.inner1().elevation - peak.inner2().elevation) <
+                highest_elevation_resolution) {
             break;
         }
-        if (inner1.elevation > inner2.elevation) {
-            hi = inner2.t;
-            inner2 = inner1;
-            inner1 = at(hi - golden_section * (hi - lo));
-        } else {
-            lo = inner1.t;
-            inner1 = inner2;
-            inner2 = at(lo + golden_section * (hi - lo));
-        }
+        peak.narrow();
     }
     satellite.predictLocationAt(best.t);
     highest_ = {static_cast<float>(satellite.azimuth()), static_cast<float>(satellite.elevation()),

@@ -56,8 +56,7 @@ std::optional<Date> SatelliteData::nextAOSAfter(std::optional<Date> after,
     if (!window) return std::nullopt;
     CrossingSearch search(*this);
     const auto rise = nextRise(search, window->start, window->end);
-    if (!rise) return std::nullopt;
-    return rise->time;
+    return rise ? std::optional(rise->time) : std::nullopt;
 }
 
 std::optional<Date> SatelliteData::nextLOSAfter(std::optional<Date> after,

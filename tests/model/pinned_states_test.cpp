@@ -1,5 +1,5 @@
 // Every bundled orbit kind propagated as skelvor-cli propagates it, against the states pinned
-// in tests/data/pinned_states.csv by tools/reference/make-pinned-states.sh.
+// in tests/data/pinned_states.csv by tools/reference-states/pinned.sh.
 #include <gtest/gtest.h>
 
 #include <QDir>

@@ -11,7 +11,7 @@ out=tests/data/pinned_states.csv
 minutes=-1440,0,1,90,720,1440,4320,14400
 {
   echo "# State vectors pinned from skelvor-cli at commit $(git rev-parse --short HEAD) on $(date -u +%Y-%m-%d),"
-  echo "# made by tools/reference/make-pinned-states.sh from the bundled sample element sets"
+  echo "# made by tools/reference-states/pinned.sh from the bundled sample element sets"
   echo "# (resources/sample-server/NORAD/elements) at the minutes from each epoch below."
   echo "# A regression check of today's answers, not an independent reference."
   first=1
