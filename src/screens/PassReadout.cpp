@@ -42,7 +42,7 @@ std::vector<PlotText> passLines(const SatelliteReadings& readings, QSizeF size) 
     const double loss = 20 * std::log10(readings.range) + 72.4;
     return {
         line(0, bottom - 15, "Doppler: %5.0f Hz",
-             dopplerShift(referenceCarrier, readings.rangeRate)),
+             radio::dopplerShift(referenceCarrier, readings.rangeRate)),
         line(right, bottom - 24, "Delay: %5.2f mSec", delay),
         line(right, bottom - 12, "Loss: %6.2f dB", loss),
     };
@@ -56,14 +56,14 @@ std::vector<PlotText> frequencyLines(const std::optional<QList<FrequencyRecord>>
     for (const FrequencyRecord& record : *records) {
         if (!record.active) continue;
         if (record.uplink) {
-            const double f = frequencyFromText(*record.uplink);
+            const double f = radio::frequencyFromText(*record.uplink);
             lines.push_back(
-                line(0, bottom, "Uplink: %8.3f", megahertz(f - dopplerShift(f, rangeRate))));
+                line(0, bottom, "Uplink: %8.3f", megahertz(f - radio::dopplerShift(f, rangeRate))));
         }
         if (record.downlink) {
-            const double f = frequencyFromText(*record.downlink);
+            const double f = radio::frequencyFromText(*record.downlink);
             lines.push_back(line(size.width() - 100, bottom, "Downlink: %8.3f",
-                                 megahertz(f + dopplerShift(f, rangeRate))));
+                                 megahertz(f + radio::dopplerShift(f, rangeRate))));
         }
     }
     return lines;

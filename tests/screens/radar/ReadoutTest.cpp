@@ -10,6 +10,7 @@
 namespace {
 
 using namespace radar;
+using namespace radio;
 
 const QSizeF size(320, 200);
 
