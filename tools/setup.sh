@@ -10,6 +10,7 @@ packages=(
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev
   tzdata
+  libhamlib-utils
 )
 
 missing=()

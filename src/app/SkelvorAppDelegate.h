@@ -31,6 +31,8 @@
 #include "SettingsStore.h"
 #include "Timer.h"
 
+class StationControl;
+
 class SkelvorAppDelegate : public SettingsStore, private AlertViewDelegate {
 public:
     // One category's satellites, keyed by common name.
@@ -131,6 +133,12 @@ public:
     void loadTLEFile();
     bool networkActivityIndicatorVisible() const { return networkActivityIndicatorVisible_; }
 
+    // ---- Radio, rotator and transmitter import (SkelvorAppDelegate_station.cpp)
+    // Made on first use, with its settings read from stationSettingsPath.
+    StationControl& station();
+    // The station settings' file beside the saved state (empty without a data directory).
+    QString stationSettingsPath() const;
+
 private:
     void alertViewClickedButtonAtIndex(AlertView& alertView, int buttonIndex) override;
     std::unique_ptr<AlertView> makeAlert(const QString& title, const QString& message,
@@ -200,4 +208,6 @@ private:
     RequestSpacing requestSpacing_;
 
     SkelvorAppDelegate* previous_;
+    // Last, so that it goes first: it refers to the delegate while it stops.
+    std::shared_ptr<StationControl> station_;
 };

@@ -1,6 +1,9 @@
 #include "Commands.h"
 
+#include <cstdio>
+
 #include "CommandSupport.h"
+#include "TrackingCommands.h"
 
 namespace {
 
@@ -16,6 +19,12 @@ const char* const usage_text =
     "                     [--days D] [--min-elevation DEG]\n"
     "    (without --tle: the selected satellites and the observer of the saved state)\n"
     "  skelvor-cli sun|moon --lat DEG --lon DEG --at TIME[,TIME...]\n"
+    "  skelvor-cli doppler --tle FILE --lat DEG --lon DEG [--catalog N] [--from TIME]\n"
+    "                      [--downlink MHZ] [--uplink MHZ] [--step SECONDS]\n"
+    "  skelvor-cli track --tle FILE --lat DEG --lon DEG [--catalog N] [--rig HOST:PORT]\n"
+    "                    [--rotator HOST:PORT] [--dry-run] [--downlink F] [--uplink F]\n"
+    "                    [--mode M] [--vfo single|split|two] [--start TIME] [--speed X]\n"
+    "                    (see the README for the rest)\n"
     "options for every command: --format table|csv|json (table by default)\n"
     "FILE holds three-line element sets ('-' reads standard input); TIME is ISO 8601 UTC,\n"
     "such as 2026-12-06T21:00:00Z, or 'now'. Exit code 2: bad usage or input.\n";
@@ -80,6 +89,22 @@ QString run(const QString& command, const QStringList& arguments, QString& err,
         const OutputTable table = command == u"sun" ? sunCommand(options, appDelegate)
                                                     : moonCommand(options, appDelegate);
         return table.render(format);
+    }
+    if (command == u"doppler") {
+        const CommandLine options(arguments, {tle, lat, lon, alt, QStringLiteral("catalog"),
+                                              QStringLiteral("from"), QStringLiteral("downlink"),
+                                              QStringLiteral("uplink"), QStringLiteral("step")});
+        const OutputFormat format = options.format();
+        placeObserver(options, appDelegate);
+        return dopplerCommand(options, loadSets(options, err, appDelegate), appDelegate)
+            .render(format);
+    }
+    if (command == u"track") {
+        trackCommand(arguments, err, appDelegate, [](const QString& line) {
+            std::fputs((line + u'\n').toUtf8().constData(), stdout);
+            std::fflush(stdout);
+        });
+        return QString();
     }
     throw UsageError(QStringLiteral("unknown command (see skelvor-cli --help)").toStdString());
 }

@@ -15,6 +15,13 @@ std::optional<FrequencyBand> band(const std::optional<QString>& text) {
 
 }  // namespace
 
+std::optional<QString> Channel::uplinkMode() const {
+    if (!inverting || !mode) return mode;
+    if (*mode == u"USB") return QStringLiteral("LSB");
+    if (*mode == u"LSB") return QStringLiteral("USB");
+    return mode;
+}
+
 std::optional<Channel> channelOf(const FrequencyRecord& record) {
     const std::optional<FrequencyBand> downlink = band(record.downlink);
     const std::optional<FrequencyBand> uplink = band(record.uplink);

@@ -18,6 +18,8 @@ struct Channel {
     std::optional<QString> mode;
     bool inverting = false;
 
+    // The uplink's mode: an inverting transponder's uplink is on the other sideband.
+    std::optional<QString> uplinkMode() const;
     // A linear transponder: both links are passbands, and the uplink follows the downlink.
     bool isTransponder() const {
         return downlink && uplink && downlink->isPassband() && uplink->isPassband();

@@ -1,0 +1,252 @@
+// track: works the next pass of one satellite with a radio and a rotator reached through their
+// control daemons, or with neither connected (--dry-run), printing each command as it is sent.
+// --start and --speed run it on a simulated clock, from a given instant and faster than real
+// time.
+#include <QElapsedTimer>
+#include <QEventLoop>
+
+#include "CommandSupport.h"
+#include "ControlConnection.h"
+#include "DryRunLink.h"
+#include "PassData.h"
+#include "RadioChannel.h"
+#include "TrackingCommands.h"
+#include "TrackingSession.h"
+
+namespace {
+
+const QString dryRunFlag = QStringLiteral("--dry-run");
+
+struct Endpoint {
+    QString host;
+    quint16 port;
+};
+
+// HOST:PORT; an IPv6 address in brackets.
+Endpoint endpoint(const CommandLine& options, const QString& name) {
+    const QString text = options.text(name);
+    const qsizetype colon = text.lastIndexOf(u':');
+    bool ok = false;
+    const int port = colon > 0 ? text.mid(colon + 1).toInt(&ok) : 0;
+    QString host = text.left(colon);
+    if (host.startsWith(u'[') && host.endsWith(u']')) host = host.mid(1, host.size() - 2);
+    if (!ok || port < 1 || port > 65535 || host.isEmpty()) {
+        throw UsageError(
+            QStringLiteral("--%1 takes HOST:PORT, such as 127.0.0.1:4532").arg(name).toStdString());
+    }
+    return {host, static_cast<quint16>(port)};
+}
+
+// MIN:MAX as two numbers.
+std::pair<double, double> pair(const CommandLine& options, const QString& name, double low,
+                               double high) {
+    const QStringList parts = options.text(name).split(u':');
+    if (parts.size() != 2) {
+        throw UsageError(QStringLiteral("--%1 takes two numbers as A:B").arg(name).toStdString());
+    }
+    const double a = parseNumber(parts[0], name);
+    const double b = parseNumber(parts[1], name);
+    if (a < low || a > high || b < low || b > high) {
+        throw UsageError(QStringLiteral("--%1 lies between %2 and %3")
+                             .arg(name)
+                             .arg(low)
+                             .arg(high)
+                             .toStdString());
+    }
+    return {a, b};
+}
+
+VfoLayout layout(const CommandLine& options) {
+    const QString name = options.has(QStringLiteral("vfo")) ? options.text(QStringLiteral("vfo"))
+                                                            : QStringLiteral("single");
+    if (name == u"single") return VfoLayout::single;
+    if (name == u"split") return VfoLayout::split;
+    if (name == u"two") return VfoLayout::twoVfos;
+    throw UsageError("--vfo takes single, split or two");
+}
+
+StationSettings settingsFrom(const CommandLine& options) {
+    StationSettings settings;
+    RadioSettings& radio = settings.radio;
+    radio.layout = layout(options);
+    radio.step = options.optionalNumber(QStringLiteral("step"), 0.0, 100000.0).value_or(radio.step);
+    radio.interval =
+        options
+            .optionalNumber(QStringLiteral("interval"), StationSettings::shortestInterval,
+                            StationSettings::longestInterval)
+            .value_or(radio.interval);
+    settings.rotator.interval = radio.interval;
+    RotatorLimits& limits = settings.rotator.limits;
+    if (options.has(QStringLiteral("azimuth-range"))) {
+        std::tie(limits.azimuthMin, limits.azimuthMax) =
+            pair(options, QStringLiteral("azimuth-range"), -360.0, 720.0);
+    }
+    if (options.has(QStringLiteral("elevation-range"))) {
+        std::tie(limits.elevationMin, limits.elevationMax) =
+            pair(options, QStringLiteral("elevation-range"), 0.0, 180.0);
+    }
+    if (options.has(QStringLiteral("park"))) {
+        std::tie(limits.park.azimuth, limits.park.elevation) =
+            pair(options, QStringLiteral("park"), -360.0, 720.0);
+    }
+    limits.tolerance =
+        options.optionalNumber(QStringLiteral("tolerance"), 0.0, 45.0).value_or(limits.tolerance);
+    limits.startElevation = options.optionalNumber(QStringLiteral("start-elevation"), 0.0, 90.0)
+                                .value_or(limits.startElevation);
+    if (!limits.isValid()) {
+        throw UsageError(
+            "the rotator's ranges must reach every azimuth (360 to 720 degrees wide) and the "
+            "zenith, with the park position inside them");
+    }
+    return settings;
+}
+
+// The channel of --downlink, --uplink (frequencies or passbands as typed in a frequency
+// record), --mode and --inverting.
+std::optional<radio::Channel> channelFrom(const CommandLine& options) {
+    FrequencyRecord record;
+    if (options.has(QStringLiteral("downlink")))
+        record.downlink = options.text(QStringLiteral("downlink"));
+    if (options.has(QStringLiteral("uplink")))
+        record.uplink = options.text(QStringLiteral("uplink"));
+    if (options.has(QStringLiteral("mode"))) record.mode = options.text(QStringLiteral("mode"));
+    record.inverting = options.has(QStringLiteral("inverting")) &&
+                       options.text(QStringLiteral("inverting")) == u"yes";
+    const std::optional<radio::Channel> channel = radio::channelOf(record);
+    if ((record.downlink || record.uplink) && !channel) {
+        throw UsageError("--downlink and --uplink take frequencies such as 145.9 or 435.8-435.85");
+    }
+    return channel;
+}
+
+// A device's link: the daemon's connection, or the dry run's stand-in.
+struct Device {
+    Device(const QString& label, bool dryRun, const std::function<void(const QString&)>& show) {
+        if (dryRun) {
+            QObject::connect(&dry, &DryRunLink::commandSent,
+                             [label, show](const QString& text) { show(label + u' ' + text); });
+            link = &dry;
+        } else {
+            QObject::connect(&connection, &ControlConnection::commandSent,
+                             [label, show](const QString& text) { show(label + u' ' + text); });
+            QObject::connect(&connection, &ControlConnection::stateChanged,
+                             [label, show](ControlConnection::State, const QString& problem) {
+                                 if (!problem.isEmpty())
+                                     show(QStringLiteral("# %1: %2").arg(label, problem));
+                             });
+            link = &connection;
+        }
+    }
+    DryRunLink dry;
+    ControlConnection connection;
+    CommandLink* link = nullptr;
+};
+
+}  // namespace
+
+void trackCommand(const QStringList& arguments, QString& err, SkelvorAppDelegate& appDelegate,
+                  const std::function<void(const QString&)>& print) {
+    QStringList rest = arguments;
+    const bool dryRun = rest.removeAll(dryRunFlag) > 0;
+    const CommandLine options(rest, {QStringLiteral("tle"),
+                                     QStringLiteral("lat"),
+                                     QStringLiteral("lon"),
+                                     QStringLiteral("alt"),
+                                     QStringLiteral("catalog"),
+                                     QStringLiteral("rig"),
+                                     QStringLiteral("rotator"),
+                                     QStringLiteral("start"),
+                                     QStringLiteral("speed"),
+                                     QStringLiteral("downlink"),
+                                     QStringLiteral("uplink"),
+                                     QStringLiteral("mode"),
+                                     QStringLiteral("inverting"),
+                                     QStringLiteral("vfo"),
+                                     QStringLiteral("step"),
+                                     QStringLiteral("interval"),
+                                     QStringLiteral("tolerance"),
+                                     QStringLiteral("azimuth-range"),
+                                     QStringLiteral("elevation-range"),
+                                     QStringLiteral("park"),
+                                     QStringLiteral("start-elevation"),
+                                     QStringLiteral("min-elevation")});
+    placeObserver(options, appDelegate);
+    const ElementFile sets = loadSets(options, err, appDelegate);
+    const std::shared_ptr<SatelliteData> satellite = chosenSatellite(options, sets);
+    const StationSettings settings = settingsFrom(options);
+    const std::optional<radio::Channel> channel = channelFrom(options);
+    const bool useRig = options.has(QStringLiteral("rig")) || (dryRun && channel);
+    const bool useRotator = options.has(QStringLiteral("rotator")) || dryRun;
+    if (options.has(QStringLiteral("rig")) && !channel) {
+        throw UsageError("--rig needs --downlink or --uplink");
+    }
+    if (!useRig && !useRotator) throw UsageError("give --rig, --rotator or --dry-run");
+
+    // The clock: real time, or from --start at --speed times real time.
+    const Date start = options.optionalTime(QStringLiteral("start"), appDelegate.now())
+                           .value_or(appDelegate.now());
+    const double speed =
+        options.optionalNumber(QStringLiteral("speed"), 0.001, 10000.0).value_or(1.0);
+    QElapsedTimer elapsed;
+    elapsed.start();
+    appDelegate.setClock([start, speed, &elapsed] {
+        return start + static_cast<double>(elapsed.nsecsElapsed()) * 1e-9 * speed;
+    });
+    const double minimum =
+        options.optionalNumber(QStringLiteral("min-elevation"), 0.0, 90.0).value_or(0.0);
+    const PassData pass(*satellite, std::nullopt, static_cast<std::int32_t>(minimum));
+    if (!pass.aos() || !pass.los()) {
+        throw CommandFailure(QStringLiteral("%1 has no pass within ten days")
+                                 .arg(satellite->commonName())
+                                 .toStdString());
+    }
+
+    const auto show = [&](const QString& line) {
+        print(line.startsWith(u'#') ? line : isoTime(appDelegate.now()) + u' ' + line);
+    };
+    Device rig(QStringLiteral("rig"), dryRun, show);
+    Device rotator(QStringLiteral("rotator"), dryRun, show);
+    if (!dryRun) {
+        if (useRig) {
+            const Endpoint at = endpoint(options, QStringLiteral("rig"));
+            rig.connection.open(at.host, at.port);
+        }
+        if (useRotator) {
+            const Endpoint at = endpoint(options, QStringLiteral("rotator"));
+            rotator.connection.open(at.host, at.port);
+        }
+    }
+    TrackingSession session(satellite, pass, channel, settings, appDelegate,
+                            useRig ? rig.link : nullptr, useRotator ? rotator.link : nullptr);
+    print(QStringLiteral("# %1 (%2): AOS %3, LOS %4")
+              .arg(satellite->commonName())
+              .arg(satellite->catalogNumber())
+              .arg(isoTime(*pass.aos()), isoTime(*pass.los())));
+    if (const auto& steering = session.rotatorSteering()) {
+        print(QStringLiteral("# rotator: %1%2")
+                  .arg(steering->plan().flipped() ? QStringLiteral("flipped over the zenith")
+                                                  : QStringLiteral("not flipped"),
+                       steering->plan().followsWholeTrack()
+                           ? QString()
+                           : QStringLiteral(", held at a stop for part of the pass")));
+    }
+    QString radioProblem;
+    QString rotatorProblem;
+    QObject::connect(&session, &TrackingSession::statusChanged, [&] {
+        const TrackingSession::Status& status = session.status();
+        if (status.radioProblem != radioProblem && !status.radioProblem.isEmpty()) {
+            show(QStringLiteral("# rig: ") + status.radioProblem);
+        }
+        if (status.rotatorProblem != rotatorProblem && !status.rotatorProblem.isEmpty()) {
+            show(QStringLiteral("# rotator: ") + status.rotatorProblem);
+        }
+        radioProblem = status.radioProblem;
+        rotatorProblem = status.rotatorProblem;
+    });
+    QEventLoop loop;
+    QObject::connect(&session, &TrackingSession::finished, &loop, &QEventLoop::quit);
+    const double tick = std::min(settings.radio.interval, settings.rotator.interval) / speed;
+    session.start(std::chrono::milliseconds(std::max(1LL, std::llround(tick * 1000.0))));
+    loop.exec();
+    print(QStringLiteral("# the pass is over"));
+}
