@@ -21,6 +21,8 @@ signals:
     void commandSent(const QString& command);
 
 private:
-    QMap<QChar, QStringList> lastSet_;  // the values of the last set command, by its letter
+    // The values of the last set command, by its letter and the VFO it was sent on.
+    QMap<QString, QStringList> lastSet_;
+    QString vfo_;
     int waiting_ = 0;
 };
