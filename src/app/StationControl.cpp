@@ -84,8 +84,11 @@ QString StationControl::startTracking(std::shared_ptr<SatelliteData> satellite) 
 void StationControl::stopTracking() {
     if (!session_) return;
     session_->stop();
-    // The old session may be the sender of the signal that led here.
-    session_.release()->deleteLater();
+    // The old session may be the sender of the signal that led here: it goes once that is
+    // over, or with this object, whichever comes first.
+    TrackingSession* old = session_.release();
+    old->setParent(this);
+    old->deleteLater();
     emit trackingChanged();
 }
 

@@ -64,13 +64,13 @@ void TrackingSession::tick() {
     satellite_->predictLocationAt(now);
     const double rangeRate = satellite_->rangeRate();
     const RotatorPosition sky{satellite_->azimuth(), satellite_->elevation()};
-    if (due(radioUpdated_, now, settings_.radio.interval) && now <= status_.los) {
+    // A device whose link is busy or down is updated at the next tick that finds it free.
+    if (now <= status_.los && due(radioUpdated_, now, settings_.radio.interval) &&
+        updateRadio(rangeRate)) {
         radioUpdated_ = now;
-        updateRadio(rangeRate);
     }
-    if (due(rotatorUpdated_, now, settings_.rotator.interval)) {
+    if (due(rotatorUpdated_, now, settings_.rotator.interval) && updateRotator(now, sky)) {
         rotatorUpdated_ = now;
-        updateRotator(now, sky);
     }
     finishIfDone(now);
 }
@@ -94,11 +94,11 @@ void TrackingSession::toRig(const ControlCommand& command, std::function<void()>
     });
 }
 
-void TrackingSession::updateRadio(double rangeRate) {
-    if (!radio_ || !rig_->isReady() || !rig_->isIdle()) return;
+bool TrackingSession::updateRadio(double rangeRate) {
+    if (!radio_ || !rig_->isReady() || !rig_->isIdle()) return false;
     if (!radio_->followsRadio() || !radio_->sent().downlink) {
         sendRadioChanges(rangeRate);
-        return;
+        return true;
     }
     // The user may have tuned the transponder's downlink: read it back first.
     if (settings_.radio.layout == VfoLayout::twoVfos) toRig(rigctl::setVfo(downlinkVfo));
@@ -114,6 +114,7 @@ void TrackingSession::updateRadio(double rangeRate) {
         }
         self->sendRadioChanges(rangeRate);
     });
+    return true;
 }
 
 void TrackingSession::sendRadioChanges(double rangeRate) {
@@ -215,10 +216,10 @@ void TrackingSession::sendTwoVfos(const radio::RadioCommand& command) {
     }
 }
 
-void TrackingSession::updateRotator(Date now, const RotatorPosition& sky) {
-    if (!rotator_ || !rotatorLink_->isReady() || !rotatorLink_->isIdle()) return;
+bool TrackingSession::updateRotator(Date now, const RotatorPosition& sky) {
+    if (!rotator_ || !rotatorLink_->isReady() || !rotatorLink_->isIdle()) return false;
     const std::optional<RotatorPosition> change = rotator_->change(now, sky);
-    if (!change) return;
+    if (!change) return true;
     QPointer<TrackingSession> self(this);
     const RotatorPosition target = *change;
     rotatorLink_->send(rotctl::setPosition(target.azimuth, target.elevation),
@@ -235,4 +236,5 @@ void TrackingSession::updateRotator(Date now, const RotatorPosition& sky) {
                            emit self->statusChanged();
                            self->finishIfDone(self->clock_.now());
                        });
+    return true;
 }

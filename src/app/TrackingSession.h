@@ -66,12 +66,13 @@ signals:
     void finished();
 
 private:
-    void updateRadio(double rangeRate);
+    // Each gives whether its link was free, so that the update was made.
+    bool updateRadio(double rangeRate);
     void sendRadioChanges(double rangeRate);
     void sendSingle(const radio::RadioCommand& command);
     void sendSplit(const radio::RadioCommand& command);
     void sendTwoVfos(const radio::RadioCommand& command);
-    void updateRotator(Date now, const RotatorPosition& sky);
+    bool updateRotator(Date now, const RotatorPosition& sky);
     // Sends to the rig; on success runs acknowledged, on failure notes the problem.
     void toRig(const ControlCommand& command, std::function<void()> acknowledged = {});
     void finishIfDone(Date now);

@@ -9,6 +9,7 @@
 #include "ControlConnection.h"
 #include "ImitationDaemon.h"
 #include "RigCommands.h"
+#include "wait_until.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ protected:
     void openTo(ImitationDaemon& daemon) {
         connection.setLimits(quick());
         connection.open(QStringLiteral("127.0.0.1"), daemon.port());
-        QTRY_VERIFY_WITH_TIMEOUT(connection.isReady(), 5000);
+        ASSERT_SOON(connection.isReady(), 5000);
     }
     ControlConnection connection;
     Answers answers;
@@ -60,7 +61,7 @@ TEST_F(ConnectionTest, CommandsGoOneAtATimeInTheProtocolsTextForm) {
     connection.send(rigctl::getFrequency(), answers.handler());
     // Only the first is written until it is answered.
     EXPECT_EQ(sent.count(), 1);
-    QTRY_COMPARE(answers.replies.size(), 3);
+    ASSERT_SOON(answers.replies.size() == 3, 5000);
     EXPECT_EQ(daemon.received(), QStringList({"F 145800124", "M USB 0", "f"}));
     EXPECT_TRUE(answers.replies[0].ok);
     EXPECT_EQ(rigctl::frequencyFrom(answers.replies[2]), 145800000.0);
@@ -78,7 +79,7 @@ TEST_F(ConnectionTest, AnErrorReportIsAnAnswerAndTheConnectionStays) {
     connection.send(rigctl::setFrequency(1e9), answers.handler());
     connection.send(rigctl::getFrequency(), answers.handler());
     connection.send(rigctl::setVfo(QStringLiteral("Main")), answers.handler());
-    QTRY_COMPARE(answers.replies.size(), 3);
+    ASSERT_SOON(answers.replies.size() == 3, 5000);
     EXPECT_FALSE(answers.replies[0].ok);
     EXPECT_EQ(answers.replies[0].error, "RPRT -11 (not available)");
     EXPECT_FALSE(rigctl::frequencyFrom(answers.replies[1]));
@@ -92,27 +93,27 @@ TEST_F(ConnectionTest, GarbageIsReportedAndTheConnectionOpenedAgain) {
     openTo(daemon);
     QSignalSpy states(&connection, &ControlConnection::stateChanged);
     connection.send(rigctl::setFrequency(1e9), answers.handler());
-    QTRY_COMPARE(answers.replies.size(), 1);
+    ASSERT_SOON(answers.replies.size() == 1, 5000);
     EXPECT_FALSE(answers.replies[0].ok);
     EXPECT_NE(answers.replies[0].error.indexOf("not the protocol's"), -1);
     EXPECT_NE(connection.problem().indexOf("trying again"), -1);
     // Back in step after opening the connection again.
     daemon.setScript(radio);
-    QTRY_VERIFY_WITH_TIMEOUT(connection.isReady(), 5000);
+    ASSERT_SOON(connection.isReady(), 5000);
     EXPECT_EQ(daemon.connections(), 2);
     connection.send(rigctl::getFrequency(), answers.handler());
-    QTRY_COMPARE(answers.replies.size(), 2);
+    ASSERT_SOON(answers.replies.size() == 2, 5000);
     EXPECT_TRUE(answers.replies[1].ok);
 
     // A read whose values are not numbers is an answer that is not used.
     daemon.setScript([](const QString&) { return ImitationDaemon::text("145.8 MHz\n"); });
     connection.send(rigctl::getFrequency(), answers.handler());
-    QTRY_COMPARE(answers.replies.size(), 3);
+    ASSERT_SOON(answers.replies.size() == 3, 5000);
     EXPECT_TRUE(answers.replies[2].ok);
     EXPECT_FALSE(rigctl::frequencyFrom(answers.replies[2]));
     daemon.setScript([](const QString&) { return ImitationDaemon::text("12\nNaN\n"); });
     connection.send(rotctl::getPosition(), answers.handler());
-    QTRY_COMPARE(answers.replies.size(), 4);
+    ASSERT_SOON(answers.replies.size() == 4, 5000);
     EXPECT_FALSE(rotctl::positionFrom(answers.replies[3]));
 }
 
@@ -122,7 +123,7 @@ TEST_F(ConnectionTest, AnOverlongAnswerIsCutOffNotStored) {
     });
     openTo(daemon);
     connection.send(rigctl::getFrequency(), answers.handler());
-    QTRY_COMPARE(answers.replies.size(), 1);
+    ASSERT_SOON(answers.replies.size() == 1, 5000);
     EXPECT_FALSE(answers.replies[0].ok);
     EXPECT_NE(answers.replies[0].error.indexOf("longer than"), -1);
 }
@@ -132,7 +133,7 @@ TEST_F(ConnectionTest, SilenceTimesOutAndLossIsRetriedWithGrowingDelays) {
     openTo(daemon);
     connection.send(rigctl::setFrequency(1e9), answers.handler());
     connection.send(rigctl::setFrequency(2e9), answers.handler());
-    QTRY_COMPARE(answers.replies.size(), 2);
+    ASSERT_SOON(answers.replies.size() == 2, 5000);
     EXPECT_NE(answers.replies[0].error.indexOf("no answer within"), -1);
     EXPECT_FALSE(answers.replies[1].ok);  // never written: the connection went first
     EXPECT_EQ(daemon.received().size(), 1);
@@ -142,13 +143,13 @@ TEST_F(ConnectionTest, SilenceTimesOutAndLossIsRetriedWithGrowingDelays) {
     daemon.setScript([](const QString&) { return ImitationDaemon::drop(); });
     std::vector<std::chrono::milliseconds> delays;
     for (int i = 0; i < 4; ++i) {
-        QTRY_VERIFY_WITH_TIMEOUT(connection.isReady(), 5000);
+        ASSERT_SOON(connection.isReady(), 5000);
         delays.push_back(connection.retryDelay());
         connection.send(rigctl::getFrequency(), answers.handler());
-        QTRY_VERIFY(connection.state() == ControlConnection::State::waitingToRetry);
+        ASSERT_SOON(connection.state() == ControlConnection::State::waitingToRetry, 5000);
     }
     EXPECT_EQ(delays, (std::vector<std::chrono::milliseconds>{100ms, 200ms, 200ms, 200ms}));
-    QTRY_COMPARE(answers.replies.size(), 6);
+    ASSERT_SOON(answers.replies.size() == 6, 5000);
     for (int i = 2; i < 6; ++i) EXPECT_FALSE(answers.replies[i].ok);
 }
 
@@ -163,15 +164,15 @@ TEST_F(ConnectionTest, NoDaemonIsReportedAndRetriedWithoutBlocking) {
     QSignalSpy states(&connection, &ControlConnection::stateChanged);
     connection.open(QStringLiteral("127.0.0.1"), port);
     EXPECT_EQ(connection.state(), ControlConnection::State::connecting);  // returned at once
-    QTRY_VERIFY(connection.state() == ControlConnection::State::waitingToRetry);
+    ASSERT_SOON(connection.state() == ControlConnection::State::waitingToRetry, 5000);
     EXPECT_FALSE(connection.problem().isEmpty());
     connection.send(rigctl::getFrequency(), answers.handler());
-    QTRY_COMPARE(answers.replies.size(), 1);
+    ASSERT_SOON(answers.replies.size() == 1, 5000);
     EXPECT_EQ(answers.replies[0].error, "not connected");
     // The daemon starts: the next attempt finds it.
     QTcpServer late;
     ASSERT_TRUE(late.listen(QHostAddress::LocalHost, port));
-    QTRY_VERIFY_WITH_TIMEOUT(connection.isReady(), 5000);
+    ASSERT_SOON(connection.isReady(), 5000);
     connection.close();
     EXPECT_EQ(connection.state(), ControlConnection::State::closed);
 }

@@ -4,6 +4,7 @@
 // against an imitation that refuses.
 #include <gtest/gtest.h>
 
+#include <QSignalSpy>
 #include <QTest>
 
 #include "../../model/sample_sky.h"
@@ -11,7 +12,10 @@
 #include "Daemon.h"
 #include "ImitationDaemon.h"
 #include "PassData.h"
+#include "SkelvorAppDelegate.h"
+#include "StationControl.h"
 #include "TrackingSession.h"
+#include "wait_until.h"
 
 namespace {
 
@@ -36,13 +40,13 @@ protected:
     void connectTo(ControlConnection& link, const Daemon& daemon) {
         ASSERT_TRUE(daemon.isRunning()) << "the hamlib daemons are not installed (tools/setup.sh)";
         link.open(QStringLiteral("127.0.0.1"), daemon.port());
-        QTRY_VERIFY_WITH_TIMEOUT(link.isReady(), 5000);
+        ASSERT_SOON(link.isReady(), 5000);
     }
     // Moves the clock and lets the session send everything it wants to.
     void stepTo(TrackingSession& session, const CommandLink& link, Date t) {
         sky.setNow(t);
         session.tick();
-        QTRY_VERIFY_WITH_TIMEOUT(link.isIdle(), 5000);
+        ASSERT_SOON(link.isIdle(), 5000);
     }
     double rangeRateAt(Date t) {
         satellite->predictLocationAt(t);
@@ -150,7 +154,7 @@ TEST_F(DaemonTracking, RotatorFollowsTheTrackWithinTheTolerance) {
     // The dummy rotator turns a few degrees a second: wait until it stands where it was sent.
     const auto settle = [&] {
         const RotatorPosition sent = *session.status().rotatorSent;
-        QTRY_VERIFY_WITH_TIMEOUT(
+        ASSERT_SOON(
             [&] {
                 const QStringList at = rotctld.ask("p", 2);
                 return at.size() == 2 &&
@@ -191,7 +195,7 @@ TEST_F(DaemonTracking, RefusalsAreShownAndSentAgainNeverTakenAsDone) {
     });
     ControlConnection link;
     link.open(QStringLiteral("127.0.0.1"), imitation.port());
-    QTRY_VERIFY(link.isReady());
+    ASSERT_SOON(link.isReady(), 5000);
     FrequencyRecord beacon;
     beacon.downlink = QStringLiteral("437.8");
     beacon.mode = QStringLiteral("bad mode!");
@@ -211,4 +215,38 @@ TEST_F(DaemonTracking, RefusalsAreShownAndSentAgainNeverTakenAsDone) {
     const QStringList frequencies = imitation.received().filter(QRegularExpression("^F "));
     EXPECT_EQ(frequencies.size(), 3);
     EXPECT_TRUE(imitation.received().filter(QRegularExpression("^M ")).isEmpty());
+}
+
+TEST(StationControl, StartsAndStopsTrackingFromTheSettings) {
+    ImitationDaemon imitation([](const QString&) { return ImitationDaemon::text("RPRT 0\n"); });
+    SkelvorAppDelegate appDelegate;
+    appDelegate.setClock([] { return sample::epoch; });
+    appDelegate.setObserver_geodetic({51.4779 * sample::degree, 0.0, 0.046, 0.0});
+    const QString name = QString::fromLatin1(sample::station.name);
+    const auto satellite = SatelliteData::createSatellite(
+        &appDelegate, QStringLiteral("SAMPLE STATION"), QStringLiteral("sample.txt"), 99001, name,
+        QString::fromLatin1(sample::station.line1), QString::fromLatin1(sample::station.line2));
+    StationControl& station = appDelegate.station();
+
+    EXPECT_FALSE(station.startTracking(satellite).isEmpty());  // everything is off
+    StationSettings settings;
+    settings.radio.enabled = true;
+    settings.radio.port = imitation.port();
+    station.setSettings(settings);
+    EXPECT_FALSE(station.startTracking(satellite).isEmpty());  // no active frequency
+
+    satellite->setFrequencyInfo(QList{fmRepeater()});
+    QSignalSpy changed(&station, &StationControl::trackingChanged);
+    EXPECT_EQ(station.startTracking(satellite), QString());
+    EXPECT_TRUE(station.isTracking());
+    EXPECT_EQ(station.tracking()->status().phase, TrackingSession::Phase::waiting);
+    EXPECT_FALSE(station.rotatorConnection());
+    ASSERT_TRUE(station.rigConnection());
+    ASSERT_SOON(station.tracking()->status().radioSent.downlink.has_value(), 5000);
+    EXPECT_FALSE(imitation.received().filter(QRegularExpression("^F 4378\\d{5}$")).isEmpty());
+    EXPECT_GT(changed.count(), 1);
+
+    station.stopTracking();
+    EXPECT_FALSE(station.isTracking());
+    EXPECT_EQ(station.tracking(), nullptr);
 }
