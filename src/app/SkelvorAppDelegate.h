@@ -73,9 +73,13 @@ public:
                       const QString& fileName);
 
     // ---- Saved state (SkelvorAppDelegate_savedState.cpp, SkelvorAppDelegate_loadState.cpp)
-    // Asks for a save (true) of the whole state, written on a background thread. Called on the
-    // main thread, like waitForPendingSaves.
+    // Asks for a save (true) of the whole state, written on a background thread, and tells the
+    // screens by the notification below. Called on the main thread, like waitForPendingSaves.
     void setPreferencesAltered(bool altered);
+    // Posted for every change that asks for a save (a setting, the position, a satellite's
+    // records, the selection) and when a location fix moves the observer.
+    static inline const QString preferencesAlteredNotification =
+        QStringLiteral("PreferencesAltered");
     bool preferencesAltered() const;
     // Loads the saved state at launch. Read-only: never writes, renames or removes a file.
     enum class LoadMode { launch, readOnly };
@@ -109,7 +113,7 @@ public:
     void locationUpdated(const LocationReading& reading);
     // Builds the observer record from the current location (0, 0, 0 when there is none).
     void placeObserverAtCurrentLocation();
-    // A typed position: stores the record and makes it the current location, altitude 0.
+    // A typed position: stores the record and makes it the current location, altitude included.
     void setObserver_geodetic(const engine::geodetic_point_t& observer) override;
     const AlertView* uncertainLocationView() const { return uncertainLocationView_.get(); }
 

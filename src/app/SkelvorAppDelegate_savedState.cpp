@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "KeyedArchiveFile.h"
+#include "NotificationCenter.h"
 #include "SkelvorAppDelegate.h"
 
 struct SkelvorAppDelegate::PendingSave {
@@ -66,6 +67,7 @@ void SkelvorAppDelegate::setPreferencesAltered(bool altered) {
         }
         preferencesAltered_ = altered;
     }
+    if (altered) NotificationCenter::defaultCenter().post(preferencesAlteredNotification, this);
     if (!startWriter) return;
 
     // The previous writer has left its loop; only its ending is left to wait for.

@@ -1,6 +1,7 @@
 // Start-up and the observer's position.
 #include <cmath>
 
+#include "NotificationCenter.h"
 #include "SkelvorAppDelegate.h"
 #include "constants.h"
 
@@ -43,6 +44,7 @@ void SkelvorAppDelegate::locationUpdated(const LocationReading& reading) {
     if (locationManager_) locationManager_->stopUpdatingLocation();
     currentLocation_ = reading.location;
     placeObserverAtCurrentLocation();
+    NotificationCenter::defaultCenter().post(preferencesAlteredNotification, this);
     if (uncertainLocationView_) {
         if (uncertainLocationView_->isVisible())
             uncertainLocationView_->dismissWithClickedButtonIndex(0);
@@ -52,7 +54,7 @@ void SkelvorAppDelegate::locationUpdated(const LocationReading& reading) {
 
 void SkelvorAppDelegate::setObserver_geodetic(const engine::geodetic_point_t& observer) {
     SettingsStore::setObserver_geodetic(observer);
-    currentLocation_ = Location{observer.lat / de2ra, observer.lon / de2ra, 0.0};
+    currentLocation_ = Location{observer.lat / de2ra, observer.lon / de2ra, observer.alt * 1000.0};
 }
 
 // Without any location ever saved, the observer stands at latitude, longitude and altitude 0

@@ -10,7 +10,15 @@ void SettingsStore::setObserver_geodetic(const engine::geodetic_point_t& observe
     observer_geodetic_.theta = 0.0;
 }
 
+QTimeZone SettingsStore::timeZone() const {
+    return useUTC_ ? QTimeZone::utc() : QTimeZone::systemTimeZone();
+}
+
 QString SettingsStore::formatTime(Date date, const QString& pattern) const {
-    const QTimeZone zone = useUTC_ ? QTimeZone::utc() : QTimeZone::systemTimeZone();
-    return date.toQDateTime().toTimeZone(zone).toString(pattern);
+    return date.toQDateTime().toTimeZone(timeZone()).toString(pattern);
+}
+
+QString SettingsStore::zoneAbbreviation(Date date) const {
+    if (useUTC_) return QStringLiteral("UTC");
+    return date.toQDateTime().toTimeZone(timeZone()).timeZoneAbbreviation();
 }

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <QString>
+#include <QTimeZone>
 #include <cstdint>
 #include <functional>
 
@@ -50,6 +51,9 @@ public:
     // A clock time in the given date pattern ("HH:mm:ss", "dd-MMM HH:mm:ss"), in UTC when
     // useUTC is on and in the local time zone otherwise; the setting is read at each call.
     QString formatTime(Date date, const QString& pattern) const;
+    // The zone of the shown clock times, and its abbreviation at an instant ("UTC", "CET").
+    QTimeZone timeZone() const;
+    QString zoneAbbreviation(Date date) const;
 
 private:
     bool useUTC_ = false;

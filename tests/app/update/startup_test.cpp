@@ -95,12 +95,14 @@ TEST_F(Startup, TheFirstFreshFixPlacesTheObserverAndEndsTheUpdates) {
     EXPECT_EQ(app.uncertainLocationView(), nullptr);
 }
 
-TEST_F(Startup, ATypedPositionBecomesTheCurrentLocationWithoutAltitude) {
+TEST_F(Startup, ATypedPositionBecomesTheCurrentLocationWithItsAltitude) {
     app.setObserver_geodetic({0.7, -1.2, 0.3, 5.0});
     EXPECT_EQ(app.observer_geodetic().lat, 0.7);
     EXPECT_EQ(app.observer_geodetic().theta, 0.0);
     ASSERT_TRUE(app.currentLocation());
     EXPECT_EQ(app.currentLocation()->latitude, 0.7 / de2ra);
     EXPECT_EQ(app.currentLocation()->longitude, -1.2 / de2ra);
-    EXPECT_EQ(app.currentLocation()->altitude, 0.0);
+    EXPECT_EQ(app.currentLocation()->altitude, 300.0);  // metres, from 0.3 km
+    app.placeObserverAtCurrentLocation();
+    EXPECT_DOUBLE_EQ(app.observer_geodetic().alt, 0.3) << "the next placing keeps it";
 }
