@@ -1,8 +1,9 @@
-// Paints the 1024 x 512 plate carrée world map from the outlines that outlines.mjs writes:
-// longitude -180 at the left edge to +180 at the right, latitude +90 at the top to -90 at the
-// bottom, 1024/360 pixels per degree both ways.
+// Paints a plate carrée world map, twice as wide as high, from the outlines that outlines.mjs
+// writes: longitude -180 at the left edge to +180 at the right, latitude +90 at the top to -90
+// at the bottom, width/360 pixels per degree both ways. The lines keep their width relative to
+// the map, so that every size looks alike.
 //
-// Usage: render-world-map OUTLINES.json OUTPUT.jpg
+// Usage: render-world-map OUTLINES.json OUTPUT.jpg [WIDTH]    (WIDTH 1024 unless given)
 
 #include <QColor>
 #include <QFile>
@@ -21,17 +22,23 @@
 
 namespace {
 
-constexpr int kWidth = 1024;
-constexpr int kHeight = 512;
-constexpr double kPixelsPerDegree = kWidth / 360.0;
+constexpr int kDefaultWidth = 1024;
+constexpr int kLargestWidth = 8192;
 constexpr int kJpegQuality = 90;
+
+// The map's size, set once from the command line.
+int gWidth = kDefaultWidth;
+int gHeight = kDefaultWidth / 2;
+double gPixelsPerDegree = kDefaultWidth / 360.0;
+// Line widths are given for the 1024-pixel map and grow with the map.
+double gLineScale = 1.0;
 
 // Every shape is painted once per copy of the globe, so that a shape whose longitudes run past
 // +/-180 after unwrapping shows on both sides of the map.
 constexpr std::initializer_list<double> kGlobeOffsets = {-360.0, 0.0, 360.0};
 
 QPointF toPixel(double longitude, double latitude) {
-    return {(longitude + 180.0) * kPixelsPerDegree, (90.0 - latitude) * kPixelsPerDegree};
+    return {(longitude + 180.0) * gPixelsPerDegree, (90.0 - latitude) * gPixelsPerDegree};
 }
 
 // The points of a ring or line with longitudes made continuous: a step of more than 180 degrees
@@ -137,7 +144,7 @@ struct LatitudeColour {
 };
 
 QLinearGradient latitudeGradient(std::initializer_list<LatitudeColour> stops) {
-    QLinearGradient gradient(0.0, 0.0, 0.0, kHeight);
+    QLinearGradient gradient(0.0, 0.0, 0.0, gHeight);
     for (const auto& [latitude, colour] : stops)
         gradient.setColorAt((90.0 - latitude) / 180.0, colour);
     return gradient;
@@ -189,27 +196,28 @@ QImage paintMap(const QJsonObject& outlines) {
     const QPainterPath ice = polygonsPath(outlines.value("ice").toArray());
     const QPainterPath borders = linesPath(outlines.value("borders").toArray());
 
-    QImage image(kWidth, kHeight, QImage::Format_RGB32);
+    QImage image(gWidth, gHeight, QImage::Format_RGB32);
     QPainter painter(&image);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.fillRect(image.rect(), oceanGradient());
 
     // Shallow water: a soft lighter band along every coast.
     painter.setBrush(Qt::NoBrush);
-    painter.setPen(QPen(QColor(92, 142, 190, 28), 5.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(QColor(92, 142, 190, 28), 5.0 * gLineScale, Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
     painter.drawPath(coasts);
-    painter.setPen(
-        QPen(QColor(110, 160, 204, 50), 2.4, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    painter.setPen(QPen(QColor(110, 160, 204, 50), 2.4 * gLineScale, Qt::SolidLine, Qt::RoundCap,
+                        Qt::RoundJoin));
     painter.drawPath(coasts);
 
     painter.fillPath(land, landGradient());
     painter.fillPath(ice, QColor(226, 232, 236));
 
-    painter.setPen(QPen(QColor(30, 44, 36, 110), 0.6));
+    painter.setPen(QPen(QColor(30, 44, 36, 110), 0.6 * gLineScale));
     painter.drawPath(coasts);
-    painter.setPen(QPen(QColor(236, 232, 214, 130), 0.55));
+    painter.setPen(QPen(QColor(236, 232, 214, 130), 0.55 * gLineScale));
     painter.drawPath(borders);
-    painter.setPen(QPen(QColor(255, 255, 255, 34), 0.8));
+    painter.setPen(QPen(QColor(255, 255, 255, 34), 0.8 * gLineScale));
     painter.drawPath(graticulePath());
     painter.end();
     return image;
@@ -219,9 +227,20 @@ QImage paintMap(const QJsonObject& outlines) {
 
 int main(int argc, char* argv[]) {
     QGuiApplication application(argc, argv);
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: render-world-map OUTLINES.json OUTPUT.jpg\n");
+    if (argc != 3 && argc != 4) {
+        std::fprintf(stderr, "usage: render-world-map OUTLINES.json OUTPUT.jpg [WIDTH]\n");
         return 2;
+    }
+    if (argc == 4) {
+        bool ok = false;
+        gWidth = QString::fromLocal8Bit(argv[3]).toInt(&ok);
+        if (!ok || gWidth < 360 || gWidth > kLargestWidth || gWidth % 2 != 0) {
+            std::fprintf(stderr, "WIDTH must be an even number from 360 to %d\n", kLargestWidth);
+            return 2;
+        }
+        gHeight = gWidth / 2;
+        gPixelsPerDegree = gWidth / 360.0;
+        gLineScale = static_cast<double>(gWidth) / kDefaultWidth;
     }
     QFile input(QString::fromLocal8Bit(argv[1]));
     if (!input.open(QIODevice::ReadOnly)) {
