@@ -18,9 +18,8 @@ void CommentEditorController::loadView() {
     auto* layout = new QVBoxLayout(view);
     layout->setContentsMargins(12, 12, 12, 12);
     commentField_ = new QPlainTextEdit;
-    QFont font = commentField_->font();
-    font.setPixelSize(17);
-    commentField_->setFont(font);
+    commentField_->setAccessibleName(QStringLiteral("Comment"));
+    commentField_->setTabChangesFocus(true);
     commentField_->setPlaceholderText(QStringLiteral("Your notes on this satellite"));
     saveButton_ = new QPushButton(QStringLiteral("Save"));
     layout->addWidget(commentField_, 1);

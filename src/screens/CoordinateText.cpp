@@ -46,12 +46,18 @@ double normalisedLongitude(double degrees) {
 
 }  // namespace
 
-std::optional<double> parseCoordinate(const QString& text, bool latitude) {
+std::optional<double> readDegrees(const QString& text) {
     const QString trimmed = text.trimmed();
     std::optional<double> value = sexagesimalValue(trimmed);
     if (!value && beginsWithNumber(trimmed)) value = leadingDouble(trimmed);
     if (!value || !std::isfinite(*value)) return std::nullopt;
-    return latitude ? std::clamp(*value, -90.0, 90.0) : normalisedLongitude(*value);
+    return value;
+}
+
+std::optional<double> parseCoordinate(const QString& text, Axis axis) {
+    const std::optional<double> value = readDegrees(text);
+    if (!value) return std::nullopt;
+    return axis == Axis::latitude ? std::clamp(*value, -90.0, 90.0) : normalisedLongitude(*value);
 }
 
 QString formatCoordinate(double value, bool useDecimalDegrees) {

@@ -13,13 +13,18 @@ namespace preferences {
 inline const QString sexagesimalPattern =
     QStringLiteral("([+-])?(\\d{1,3})[\u00B0:\u2022 ]\\s*(\\d{1,2})[': ]\\s*([0-9.]+)?\"?");
 
-// The degrees of a typed coordinate, white space around it ignored. Text matching the
+enum class Axis { latitude, longitude };
+
+// The degrees of a typed coordinate as typed, white space around it ignored. Text matching the
 // sexagesimal pattern anywhere reads as degrees + minutes / 60 + seconds / 3600 (minutes held
 // below 60 as 59, seconds below 60 as 59.99), negated by a "-" sign; any other text reads as a
-// leading decimal number. A latitude is held in [-90, 90]; a longitude is brought into
-// [-180, 180] by whole turns, from below to -180 and from above to 180. None when the text
-// holds no number (empty, a word) or an infinite one: the position is then left as it was.
-std::optional<double> parseCoordinate(const QString& text, bool latitude);
+// leading decimal number. None when the text holds no number (empty, a word) or an infinite
+// one: the position is then left as it was.
+std::optional<double> readDegrees(const QString& text);
+
+// The typed degrees as a coordinate: a latitude held in [-90, 90]; a longitude brought into
+// [-180, 180] by whole turns, from below to -180 and from above to 180.
+std::optional<double> parseCoordinate(const QString& text, Axis axis);
 
 // The text of a coordinate in degrees: "%3.3f" in decimal degrees, otherwise degrees, minutes
 // and seconds as "%d° %2d' %4.2f\"", rounded to the hundredth of a second shown. The minutes

@@ -1,5 +1,6 @@
 #include "FirstViewController.h"
 
+#include <QTimer>
 #include <QToolButton>
 
 #include "BusyIndicator.h"
@@ -17,16 +18,15 @@ namespace {
 constexpr double refreshInterval = 30.0;
 constexpr int geostationaryOrbit = 3;
 
+// The name in large bold type, the event and the countdown in a column at its right.
 TableViewCell augmentedNameCell(const QString& name, const ListRowText& text) {
     TableViewCell cell;
     cell.accessory = AccessoryType::disclosureIndicator;
-    // Long names and explanations shrink to fit their frames rather than being cut off.
-    CellLabel nameLabel = cellLabel({10, 12, 170, 25}, name, 20, true, Qt::black);
-    nameLabel.minimumFontSize = 11;
-    CellLabel event = cellLabel({180, 8, 120, 13}, text.eventLine, 12, false, Qt::blue);
-    CellLabel countdown = cellLabel({180, 26, 120, 13}, text.countdownLine, 12, false, Qt::blue);
-    event.minimumFontSize = countdown.minimumFontSize = 8;
-    cell.labels = {nameLabel, event, countdown};
+    cell.lines = {cellLine(name, TextStyle::title)};
+    cell.side = {cellLine(text.eventLine, TextStyle::body, CellColour::accent)};
+    if (!text.countdownLine.isEmpty()) {
+        cell.side.push_back(cellLine(text.countdownLine, TextStyle::body, CellColour::accent));
+    }
     return cell;
 }
 
@@ -38,6 +38,7 @@ FirstViewController::FirstViewController() : appDelegate_(SkelvorAppDelegate::sh
 
 FirstViewController::~FirstViewController() {
     NotificationCenter::defaultCenter().removeObserver(selectionObserver_);
+    NotificationCenter::defaultCenter().removeObserver(preferencesObserver_);
 }
 
 void FirstViewController::loadView() {
@@ -52,10 +53,12 @@ void FirstViewController::viewDidLoad() {
         new SegmentedControl({QStringLiteral("Timeline"), QStringLiteral("Edit")});
     timelineEditButton_->setMomentary(true);
     timelineEditButton_->setAction([this] { timelineEditAction(); });
+    timelineEditButton_->setAccessibleName(QStringLiteral("Timeline and editing"));
     setRightBarButtonItem(timelineEditButton_);
     auto* orderButton = new QToolButton;
     orderButton->setIcon(QIcon(QStringLiteral(":/images/DownArrow.png")));
     orderButton->setToolTip(QStringLiteral("Order by next event"));
+    orderButton->setAccessibleName(QStringLiteral("Order by next event"));
     orderButton->setAutoRaise(true);
     QObject::connect(orderButton, &QToolButton::clicked, this, [this] { orderByInterval(); });
     setLeftBarButtonItem(orderButton);
@@ -63,21 +66,42 @@ void FirstViewController::viewDidLoad() {
         QStringLiteral("SatelliteSelectionAltered"), [this](const Notification&) {
             if (table_) table_->reloadData();
         });
+    preferencesObserver_ = NotificationCenter::defaultCenter().addObserver(
+        SkelvorAppDelegate::preferencesAlteredNotification,
+        [this](const Notification&) { preferencesAltered(); });
 }
 
 void FirstViewController::viewWillAppear(bool) {
-    for (const std::shared_ptr<SatelliteData>& satellite : appDelegate_->selectedSatellites()) {
-        satellite->setNextPass(std::make_shared<PassData>(*satellite, std::nullopt,
-                                                          appDelegate_->minimumPathElevation()));
-    }
+    shown_ = true;
+    rebuildNextPasses();
     refreshTimer_ = Timer::scheduledTimer(
         refreshInterval, [this] { refreshDurations(); }, true);
     table_->reloadData();
 }
 
 void FirstViewController::viewWillDisappear(bool) {
+    shown_ = false;
     if (refreshTimer_) refreshTimer_->invalidate();
     refreshTimer_.reset();
+}
+
+void FirstViewController::rebuildNextPasses() {
+    passesStale_ = false;
+    for (const std::shared_ptr<SatelliteData>& satellite : appDelegate_->selectedSatellites()) {
+        satellite->setNextPass(std::make_shared<PassData>(*satellite, std::nullopt,
+                                                          appDelegate_->minimumPathElevation()));
+    }
+}
+
+// Several changes in a row are shown once, after the change that set them off has ended; a
+// hidden list finds its passes again when it next appears.
+void FirstViewController::preferencesAltered() {
+    passesStale_ = true;
+    QTimer::singleShot(0, this, [this] {
+        if (!passesStale_ || !shown_) return;
+        rebuildNextPasses();
+        table_->reloadData();
+    });
 }
 
 void FirstViewController::refreshDurations() { table_->reloadData(); }
@@ -126,11 +150,13 @@ void FirstViewController::timelineEditAction() {
     }
 }
 
-void FirstViewController::toggleEditing() {
+bool FirstViewController::toggleEditing() {
+    if (!timelineEditButton_) return false;
     const bool startEditing = timelineEditButton_->titleForSegmentAtIndex(1) == u"Edit";
     table_->setEditing(startEditing, true);
     timelineEditButton_->setTitleForSegmentAtIndex(
         startEditing ? QStringLiteral("Done") : QStringLiteral("Edit"), 1);
+    return true;
 }
 
 // The timeline's passes take a while to compute: the busy indicator is shown first, and the

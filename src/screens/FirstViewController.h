@@ -37,6 +37,8 @@ public:
     void timelineEditAction();
     void orderByInterval();
     void refreshDurations();
+    // The "Edit" segment, for the keyboard.
+    bool toggleEditing() override;
 
     TableView* tableView() const { return table_; }
     SegmentedControl* timelineEditButton() const { return timelineEditButton_; }
@@ -50,7 +52,9 @@ protected:
 private:
     void openTimeline();
     void createTimelineController();
-    void toggleEditing();
+    void rebuildNextPasses();
+    // A change of the position or a setting: the next passes are found again while shown.
+    void preferencesAltered();
 
     SkelvorAppDelegate* appDelegate_;
     TableView* table_ = nullptr;
@@ -60,4 +64,7 @@ private:
     std::unique_ptr<Timer> progressTimer_;
     std::unique_ptr<TimelineController> newTimelineController_;
     NotificationCenter::ObserverToken selectionObserver_ = 0;
+    NotificationCenter::ObserverToken preferencesObserver_ = 0;
+    bool shown_ = false;
+    bool passesStale_ = false;
 };

@@ -1,8 +1,9 @@
 #include "FootprintController.h"
 
 #include <QEvent>
+#include <QScrollBar>
+#include <cmath>
 
-#include "FootprintGeometry.h"
 #include "FootprintView.h"
 #include "PassData.h"
 #include "SatelliteData.h"
@@ -13,23 +14,7 @@
 namespace {
 
 constexpr double updateInterval = 15.0;  // seconds between redraws while the screen shows
-const QString worldImage = QStringLiteral(":/images/nasa-topo_1024.jpg");
-
-// The scroll view of the screen, over content that shows the map twice side by side.
-ScrollView* makeFootprintDisplay() {
-    auto* scroller = new ScrollView;
-    scroller->setObjectName(QStringLiteral("FootprintDisplay"));
-    scroller->setContentSize(
-        QSize(static_cast<int>(footprint::contentWidth), static_cast<int>(footprint::viewSize)));
-    return scroller;
-}
-
-// A half of the world image; null when the image is missing.
-QImage halfImage(const QImage& world, int left) {
-    if (world.isNull()) return {};
-    const int side = static_cast<int>(footprint::viewSize);
-    return world.copy(left, 0, side, side);
-}
+constexpr double trackStep = 60.0;       // seconds between the drawn track's points
 
 }  // namespace
 
@@ -41,31 +26,74 @@ FootprintController::FootprintController(std::shared_ptr<SatelliteData> satellit
     setTitle(QStringLiteral("Footprint"));
 }
 
-FootprintController::~FootprintController() = default;
+FootprintController::~FootprintController() {
+    NotificationCenter::defaultCenter().removeObserver(preferencesObserver_);
+}
 
 void FootprintController::loadView() {
-    worldViewScroller_ = makeFootprintDisplay();
-    const QImage world(worldImage);
+    worldViewScroller_ = new ScrollView;
+    worldViewScroller_->setObjectName(QStringLiteral("FootprintDisplay"));
+    worldViewScroller_->setShowsFocus(true);
+    worldViewScroller_->setAccessibleName(QStringLiteral("World map"));
+    // The map fills the height; sideways it scrolls, and it can always be dragged.
+    worldViewScroller_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    worldViewScroller_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     const int side = static_cast<int>(footprint::viewSize);
-    footprintView1_ = new FootprintView(*this, targetSatellite_, halfImage(world, 0), 0,
-                                        worldViewScroller_->content());
-    footprintView2_ = new FootprintView(*this, targetSatellite_, halfImage(world, side), side,
-                                        worldViewScroller_->content());
+    for (std::size_t i = 0; i < views_.size(); ++i) {
+        views_[i] = new FootprintView(*this, targetSatellite_, static_cast<int>(i) * side,
+                                      worldViewScroller_->content());
+    }
     worldViewScroller_->setScrollAction([this] { scrollViewDidScroll(); });
     worldViewScroller_->installEventFilter(this);
+    worldViewScroller_->viewport()->installEventFilter(this);
+    fitToViewport();
     setView(worldViewScroller_);
 }
 
 // Scrolls to the satellite at once, and again when first shown, once the viewport has the size
 // the screen gives it.
-void FootprintController::viewDidLoad() { scrollToSatellite(); }
+void FootprintController::viewDidLoad() {
+    scrollToSatellite();
+    preferencesObserver_ = NotificationCenter::defaultCenter().addObserver(
+        SkelvorAppDelegate::preferencesAlteredNotification,
+        [this](const Notification&) { updateFootprint(); });
+}
 
 bool FootprintController::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == worldViewScroller_->viewport() && event->type() == QEvent::Resize) {
+        fitToViewport();
+    }
     if (watched == worldViewScroller_ && event->type() == QEvent::Show && !shownOnce_) {
         shownOnce_ = true;
+        fitToViewport();
         scrollToSatellite();
     }
     return ViewController::eventFilter(watched, event);
+}
+
+void FootprintController::fitToViewport() {
+    const QSize viewport = worldViewScroller_->viewport()->size();
+    const double scale = footprint::mapScale(QSizeF(viewport));
+    const QPoint offset = worldViewScroller_->contentOffset();
+    const QPointF centre =
+        (QPointF(offset) + QPointF(viewport.width(), viewport.height()) / 2) / scale_;
+    scale_ = scale;
+    chooseWorldImage();
+    worldViewScroller_->setContentSize(
+        QSize(static_cast<int>(std::ceil(footprint::contentWidth * scale_)),
+              static_cast<int>(std::ceil(footprint::viewSize * scale_))));
+    worldViewScroller_->setContentOffset(
+        (centre * scale_ - QPointF(viewport.width(), viewport.height()) / 2).toPoint());
+    scrollViewDidScroll();
+}
+
+// The finer image only where the halves are drawn larger than the small one's pixels.
+void FootprintController::chooseWorldImage() {
+    const double ratio = worldViewScroller_->devicePixelRatioF();
+    const QString name = footprint::worldImageFor(footprint::viewSize * scale_ * ratio);
+    if (name == worldImageName_) return;
+    worldImageName_ = name;
+    worldImage_ = QImage(name);
 }
 
 Date FootprintController::trackStart() const {
@@ -73,24 +101,50 @@ Date FootprintController::trackStart() const {
     return aos ? *aos : appDelegate_->now();
 }
 
+const std::vector<std::vector<QPointF>>& FootprintController::trackSegments(
+    footprint::MapHalf half) {
+    auto& segments = trackSegments_[half == footprint::MapHalf::west ? 0 : 1];
+    if (!segments) {
+        segments = footprint::trackSegments(
+            footprint::groundTrack(*targetSatellite_, trackStart(), trackStep), half);
+    }
+    return *segments;
+}
+
 void FootprintController::scrollToSatellite() {
     targetSatellite_->predictLocationAt(trackStart());
     const std::optional<QRectF> target = footprint::initialScrollRect(
         targetSatellite_->latitude(), targetSatellite_->longitude(), targetSatellite_->footprint());
-    if (target) worldViewScroller_->scrollRectToVisible(target->toAlignedRect(), true);
+    if (!target) return;
+    const QRectF onScreen(target->topLeft() * scale_, target->size() * scale_);
+    worldViewScroller_->scrollRectToVisible(onScreen.toAlignedRect(), true);
 }
 
+// Each pair of halves covers two tiles of the content: the first pair those under the
+// viewport's left edge, the second the two after them.
 void FootprintController::scrollViewDidScroll() {
-    const std::optional<footprint::HalfOffsets> offsets =
-        footprint::halfOffsetsForScroll(worldViewScroller_->contentOffset().x());
-    if (!offsets) return;
-    const int side = static_cast<int>(footprint::viewSize);
-    footprintView1_->setOffset(static_cast<int>(offsets->west));
-    footprintView2_->setOffset(static_cast<int>(offsets->east));
-    for (FootprintView* half : {footprintView1_, footprintView2_}) {
-        half->setGeometry(half->offset(), 0, side, side);
+    const double left = worldViewScroller_->contentOffset().x() / scale_;
+    const int side = static_cast<int>(std::ceil(footprint::viewSize * scale_));
+    for (std::size_t pair = 0; pair < views_.size() / 2; ++pair) {
+        const std::optional<footprint::HalfOffsets> offsets =
+            footprint::halfOffsetsForScroll(left + footprint::mapWidth * static_cast<double>(pair));
+        if (!offsets) return;
+        views_[2 * pair]->setOffset(static_cast<int>(offsets->west));
+        views_[2 * pair + 1]->setOffset(static_cast<int>(offsets->east));
+    }
+    for (FootprintView* half : views_) {
+        half->setGeometry(static_cast<int>(std::lround(half->offset() * scale_)), 0, side, side);
         half->update();
     }
+}
+
+void FootprintController::beginDrag(QPoint globalPosition) {
+    dragStart_ = globalPosition;
+    dragOffset_ = worldViewScroller_->contentOffset();
+}
+
+void FootprintController::dragTo(QPoint globalPosition) {
+    worldViewScroller_->setContentOffset(dragOffset_ - (globalPosition - dragStart_));
 }
 
 void FootprintController::viewWillAppear(bool animated) {
@@ -111,16 +165,14 @@ void FootprintController::startUpdateTimer() {
 
 void FootprintController::updateFootprint() {
     if (!isViewLoaded()) return;
-    footprintView1_->update();
-    footprintView2_->update();
+    for (FootprintView* half : views_) half->update();
     worldViewScroller_->viewport()->update();
 }
 
 void FootprintController::setFootprintTime(std::optional<Date> time) {
     footprintTime_ = time;
     if (time && isViewLoaded()) {
-        footprintView1_->update();
-        footprintView2_->update();
+        for (FootprintView* half : views_) half->update();
     }
     // A change puts the next periodic redraw a full period away.
     if (updateTimer_) startUpdateTimer();

@@ -1,5 +1,6 @@
 #include "FootprintGeometry.h"
 
+#include <algorithm>
 #include <cmath>
 #include <numbers>
 
@@ -18,6 +19,8 @@ constexpr double nearPole = 89.99999;         // degrees
 constexpr int bearings = 180;                 // per side of the outline
 constexpr double markHalf = 4.0;
 constexpr double crossHalf = 20.0;
+constexpr double smallestScale = 0.125;
+constexpr double enlargementLimit = 1.25;  // how far the small map may be enlarged
 
 bool isFinite(double a, double b, double c) {
     return std::isfinite(a) && std::isfinite(b) && std::isfinite(c);
@@ -163,6 +166,17 @@ std::optional<HalfOffsets> halfOffsetsForScroll(double contentOffsetX) {
     const double right = left + viewSize;
     if (std::fmod(tile, 2.0) != 0.0) return HalfOffsets{right, left};
     return HalfOffsets{left, right};
+}
+
+double mapScale(QSizeF viewport) {
+    const double scale = std::max(viewport.height() / viewSize, viewport.width() / contentWidth);
+    return std::isfinite(scale) ? std::max(scale, smallestScale) : 1.0;
+}
+
+QString worldImageFor(double halfHeightInPixels) {
+    return halfHeightInPixels > viewSize * enlargementLimit
+               ? QStringLiteral(":/images/nasa-topo_4096.jpg")
+               : QStringLiteral(":/images/nasa-topo_1024.jpg");
 }
 
 std::optional<QRectF> initialScrollRect(double latitude, double longitude, double diameter) {

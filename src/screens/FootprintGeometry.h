@@ -9,6 +9,8 @@
 #include <QLineF>
 #include <QPointF>
 #include <QRectF>
+#include <QSizeF>
+#include <QString>
 #include <array>
 #include <optional>
 #include <vector>
@@ -60,6 +62,14 @@ struct HalfOffsets {
     double east = 0.0;
 };
 std::optional<HalfOffsets> halfOffsetsForScroll(double contentOffsetX);
+
+// How many screen points one point of the map takes in a viewport: the map fills the viewport's
+// height, and its width too where the viewport is wider than the whole content. Never below 1/8.
+double mapScale(QSizeF viewport);
+
+// The world image to draw halves of this many device pixels high: the 1024 × 512 map where it
+// needs no enlarging, else the 4096 × 2048 one.
+QString worldImageFor(double halfHeightInPixels);
 
 // The content rectangle to scroll into view so that the satellite and its footprint show,
 // with the satellite between content x 512 and 1536; none when a value is not finite.

@@ -1,18 +1,20 @@
 #include "FootprintView.h"
 
 #include <QMouseEvent>
+#include <algorithm>
 
 #include "DrawingContext.h"
 #include "FootprintController.h"
 #include "PassData.h"
 #include "SatelliteData.h"
 #include "SkelvorAppDelegate.h"
+#include "TextStyle.h"
 
 namespace {
 
-constexpr double trackStep = 60.0;   // seconds between the drawn track's points
 constexpr double touchStep = 120.0;  // seconds between the track points a touch may pick
-constexpr double labelSize = 14.0;
+constexpr double lineGrowth = 0.75;  // of the map's scale, the lines' width in screen points
+// The map's colours are its own, the same in every palette.
 const QColor background(0, 0, 64);
 const QColor markColour(Qt::white);
 const QColor crossColour(Qt::yellow);
@@ -22,15 +24,12 @@ const QColor trackColour = QColor::fromRgbF(0.2f, 1.0f, 1.0f, 1.0f);
 }  // namespace
 
 FootprintView::FootprintView(FootprintController& parentController,
-                             std::shared_ptr<SatelliteData> satellite, QImage image, int offset,
-                             QWidget* parent)
-    : QWidget(parent),
+                             std::shared_ptr<SatelliteData> satellite, int offset, QWidget* parent)
+    : DescribedView(parent),
       parentController_(parentController),
       targetSatellite_(std::move(satellite)),
-      baseImage_(std::move(image)),
       offset_(offset) {
-    setGeometry(offset, 0, static_cast<int>(footprint::viewSize),
-                static_cast<int>(footprint::viewSize));
+    setCursor(Qt::OpenHandCursor);
 }
 
 footprint::MapHalf FootprintView::half() const {
@@ -38,13 +37,23 @@ footprint::MapHalf FootprintView::half() const {
                                                                 : footprint::MapHalf::east;
 }
 
+// Lines one screen point wide on a small map, growing a little with a large one.
+double FootprintView::lineWidth() const {
+    const double scale = parentController_.mapScale();
+    return std::max(1.0, lineGrowth * scale) / scale;
+}
+
 void FootprintView::paintEvent(QPaintEvent*) {
     DrawingContext context(this);
-    const QRectF bounds = rect();
-    if (baseImage_.isNull()) {
+    context.painter().scale(parentController_.mapScale(), parentController_.mapScale());
+    const QRectF bounds(0, 0, footprint::viewSize, footprint::viewSize);
+    const QImage& world = parentController_.worldImage();
+    if (world.isNull()) {
         context.fillRect(bounds, background);
     } else {
-        context.drawImage(bounds, baseImage_, baseImage_.rect());
+        const double side = world.width() / 2.0;
+        const double left = half() == footprint::MapHalf::west ? 0.0 : side;
+        context.drawImage(bounds, world, QRectF(left, 0, side, world.height()));
     }
     const std::shared_ptr<PassData>& pass = parentController_.specificPass();
     drawFootprintAt(context, pass ? pass->highestElevationDate() : std::nullopt);
@@ -62,7 +71,7 @@ void FootprintView::drawFootprintAt(DrawingContext& context, std::optional<Date>
         satellite.latitude(), satellite.longitude(), satellite.footprint(), half());
     if (!shape) return;
 
-    context.setLineWidth(1.0);
+    context.setLineWidth(lineWidth());
     context.setStrokeColor(markColour);
     context.setFillColor(markColour);
     context.addRect(shape->markSquare);
@@ -77,30 +86,61 @@ void FootprintView::drawFootprintAt(DrawingContext& context, std::optional<Date>
     context.drawPath(DrawingContext::PathMode::fillStroke);
 
     if (!date) return;
+    // The time stands alone on the map, so it names its zone; it is drawn in the screen's
+    // points, not enlarged with the map.
+    const SkelvorAppDelegate& settings = parentController_.appDelegate();
+    const QString label = settings.formatTime(*date, QStringLiteral("HH:mm")) + u' ' +
+                          settings.zoneAbbreviation(*date);
+    QPainter& painter = context.painter();
+    const QTransform mapping = painter.transform();
+    painter.resetTransform();
     context.setStrokeColor(markColour);
-    context.drawText(parentController_.appDelegate().formatTime(*date, QStringLiteral("HH:mm")),
-                     shape->mark, DrawingContext::systemFont(labelSize, true));
+    context.drawText(label, mapping.map(shape->mark), fontFor(TextStyle::emphasis, font()));
+    painter.setTransform(mapping);
 }
 
 void FootprintView::drawTrack(DrawingContext& context) {
-    if (!trackSegments_) {
-        trackSegments_ = footprint::trackSegments(
-            footprint::groundTrack(*targetSatellite_, parentController_.trackStart(), trackStep),
-            half());
-    }
-    context.setLineWidth(1.0);
+    context.setLineWidth(lineWidth());
     context.setStrokeColor(trackColour);
-    for (const std::vector<QPointF>& segment : *trackSegments_) {
+    for (const std::vector<QPointF>& segment : parentController_.trackSegments(half())) {
         context.addPolyline(segment);
         context.strokePath();
     }
 }
 
 void FootprintView::mousePressEvent(QMouseEvent* event) {
+    const QPointF point = event->position() / parentController_.mapScale();
     const std::optional<Date> picked = footprint::touchedTrackTime(
-        footprint::groundTrack(*targetSatellite_, parentController_.trackStart(), touchStep),
-        event->position(), half());
-    if (picked) parentController_.setFootprintTime(picked);
+        footprint::groundTrack(*targetSatellite_, parentController_.trackStart(), touchStep), point,
+        half());
+    if (picked) {
+        parentController_.setFootprintTime(picked);
+        return;
+    }
+    dragging_ = true;
+    setCursor(Qt::ClosedHandCursor);
+    parentController_.beginDrag(event->globalPosition().toPoint());
 }
 
-void FootprintView::mouseReleaseEvent(QMouseEvent*) { parentController_.setFootprintTime({}); }
+void FootprintView::mouseMoveEvent(QMouseEvent* event) {
+    if (dragging_) parentController_.dragTo(event->globalPosition().toPoint());
+}
+
+void FootprintView::mouseReleaseEvent(QMouseEvent*) {
+    if (dragging_) {
+        dragging_ = false;
+        setCursor(Qt::OpenHandCursor);
+        return;
+    }
+    parentController_.setFootprintTime({});
+}
+
+QString FootprintView::accessibleSummary() const {
+    SatelliteData& satellite = *targetSatellite_;
+    satellite.predictLocationAt(parentController_.appDelegate().now());
+    return QStringLiteral("%1 over latitude %2°, longitude %3°, seen from a circle %4 km across")
+        .arg(satellite.commonName())
+        .arg(satellite.latitude(), 0, 'f', 1)
+        .arg(satellite.longitude(), 0, 'f', 1)
+        .arg(satellite.footprint(), 0, 'f', 0);
+}

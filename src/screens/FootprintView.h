@@ -1,35 +1,39 @@
-// One half of the footprint map, 512 × 512 points: its half of the world image, the satellite's
-// mark and footprint, the ground track, and the footprint at a time picked on the track. It
-// shows the west half (longitudes -180° to 0°) when its offset in the scrolling content is a
-// multiple of 1024, the east half otherwise.
+// One half of the footprint map, 512 × 512 points of the map drawn at the map's scale: its half
+// of the world image, the satellite's mark and footprint, the ground track, and the footprint at
+// a time picked on the track. It shows the west half (longitudes -180° to 0°) when its offset in
+// the scrolling content is a multiple of 1024, the east half otherwise. A press on the track
+// picks its time; a press elsewhere drags the map.
 #pragma once
 
-#include <QImage>
 #include <QPointF>
-#include <QWidget>
 #include <memory>
 #include <optional>
-#include <vector>
 
 #include "Date.h"
+#include "DescribedView.h"
 #include "FootprintGeometry.h"
 
 class DrawingContext;
 class FootprintController;
 class SatelliteData;
 
-class FootprintView : public QWidget {
+class FootprintView : public DescribedView {
 public:
     FootprintView(FootprintController& parentController, std::shared_ptr<SatelliteData> satellite,
-                  QImage image, int offset, QWidget* parent = nullptr);
+                  int offset, QWidget* parent = nullptr);
 
+    // The view's place in the content, in points of the map.
     int offset() const { return offset_; }
     void setOffset(int offset) { offset_ = offset; }
     footprint::MapHalf half() const;
 
+    QAccessible::Role accessibleRole() const override { return QAccessible::Graphic; }
+    QString accessibleSummary() const override;
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
@@ -37,10 +41,10 @@ private:
     // one is given.
     void drawFootprintAt(DrawingContext& context, std::optional<Date> date);
     void drawTrack(DrawingContext& context);
+    double lineWidth() const;
 
     FootprintController& parentController_;
     std::shared_ptr<SatelliteData> targetSatellite_;
-    QImage baseImage_;
     int offset_;
-    std::optional<std::vector<std::vector<QPointF>>> trackSegments_;
+    bool dragging_ = false;
 };

@@ -6,24 +6,25 @@
 #include "SatelliteData.h"
 #include "SkelvorAppDelegate.h"
 #include "TextField.h"
+#include "TextStyle.h"
 
 namespace {
 
-TextField* makeField(double fontSize, const QString& placeholder) {
+TextField* makeField(const QString& placeholder) {
     auto* field = new TextField;
-    field->setFontSize(fontSize);
     field->setClearButtonEnabled(true);
     field->setPlaceholderText(placeholder);
     return field;
 }
 
-QLabel* makeCaption(const QString& text) {
+// A caption in the emphasised accent colour of the palette; it names its field for assistive
+// technology too.
+QLabel* makeCaption(const QString& text, QWidget* field) {
     auto* label = new QLabel(text);
-    QFont font = label->font();
-    font.setPixelSize(14);
-    font.setBold(true);
-    label->setFont(font);
-    label->setStyleSheet(QStringLiteral("color: blue"));
+    label->setFont(fontFor(TextStyle::emphasis, label->font()));
+    label->setForegroundRole(QPalette::Link);
+    label->setBuddy(field);
+    field->setAccessibleName(text);
     return label;
 }
 
@@ -49,13 +50,12 @@ void FrequencyEditorController::loadView() {
     form->setRowWrapPolicy(QFormLayout::DontWrapRows);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    uplinkValue_ = makeField(20, QStringLiteral("MHz, or kHz with the unit"));
-    uplinkValue_->setMinimumFontSize(10);
-    downlinkValue_ = makeField(20, QStringLiteral("MHz, or kHz with the unit"));
-    commentValue_ = makeField(17, QStringLiteral("Mode, call sign, notes"));
-    form->addRow(makeCaption(QStringLiteral("Uplink")), uplinkValue_);
-    form->addRow(makeCaption(QStringLiteral("Downlink")), downlinkValue_);
-    form->addRow(makeCaption(QStringLiteral("Comment")), commentValue_);
+    uplinkValue_ = makeField(QStringLiteral("MHz, or kHz with the unit"));
+    downlinkValue_ = makeField(QStringLiteral("MHz, or kHz with the unit"));
+    commentValue_ = makeField(QStringLiteral("Mode, call sign, notes"));
+    form->addRow(makeCaption(QStringLiteral("Uplink"), uplinkValue_), uplinkValue_);
+    form->addRow(makeCaption(QStringLiteral("Downlink"), downlinkValue_), downlinkValue_);
+    form->addRow(makeCaption(QStringLiteral("Comment"), commentValue_), commentValue_);
     setView(view);
 }
 

@@ -18,14 +18,12 @@ void InformationDisplayController::loadView() {
     text->setReadOnly(true);
     text->setFrameShape(QFrame::NoFrame);
     text->document()->setDocumentMargin(12);
-    QFont font = text->font();
-    font.setPixelSize(16);
-    text->setFont(font);
     infoTextDisplay_ = text;
     setView(text);
 }
 
 void InformationDisplayController::viewDidLoad() {
     infoTextDisplay_->setPlainText(helpText(infoFileName_));
+    infoTextDisplay_->setAccessibleName(categoryName_);
     setTitle(categoryName_);
 }

@@ -20,7 +20,8 @@ ListRowText listRowText(const PassData& pass, bool geostationary, Date now,
     }
     const bool underWay = *pass.aos() - now < 0.0;
     const Date event = underWay ? *pass.los() : *pass.aos();
-    const QString time = settings.formatTime(event, QStringLiteral("HH:mm:ss"));
+    const QString time = settings.formatTime(event, QStringLiteral("HH:mm:ss")) + u' ' +
+                         settings.zoneAbbreviation(event);
     return {(underWay ? QStringLiteral("LOS: %1") : QStringLiteral("AOS: %1")).arg(time),
             countdownText(event - now)};
 }

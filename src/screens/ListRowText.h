@@ -18,7 +18,7 @@ struct ListRowText {
 QString countdownText(double seconds);
 
 // The lines for a satellite's next pass at now: the rise ("AOS") ahead, or the set ("LOS") of a
-// pass under way, with the countdown; a geostationary satellite or one without a pass gets
-// its explanation instead.
+// pass under way, with the clock time and its zone ("AOS: 12:35:19 UTC"), and the countdown; a
+// geostationary satellite or one without a pass gets its explanation instead.
 ListRowText listRowText(const PassData& pass, bool geostationary, Date now,
                         const SettingsStore& settings);

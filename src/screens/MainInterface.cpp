@@ -1,5 +1,7 @@
 #include "MainInterface.h"
 
+#include <QAction>
+#include <QLineEdit>
 #include <QTabBar>
 
 #include "CategorySelectionController.h"
@@ -7,12 +9,16 @@
 #include "HelpController.h"
 #include "NavigationController.h"
 #include "PreferencesController.h"
+#include "SatelliteSearchController.h"
 
 namespace {
 
+const QSize tabIconSize(20, 20);
+
 void addStack(MainInterface& tabs, std::unique_ptr<ViewController> root, const QString& title,
               const QString& icon) {
-    tabs.addTab(new NavigationController(std::move(root)), QIcon(icon), title);
+    const int index = tabs.addTab(new NavigationController(std::move(root)), QIcon(icon), title);
+    tabs.setTabToolTip(index, QStringLiteral("%1 (Ctrl+%2)").arg(title).arg(index + 1));
 }
 
 }  // namespace
@@ -27,12 +33,66 @@ MainInterface::MainInterface(QWidget* parent) : TabBarController(parent) {
     addStack(*this, std::make_unique<HelpController>(), QStringLiteral("Help"),
              QStringLiteral(":/images/tab-help.png"));
     // The four tabs share the window's width, as on a phone, rather than scrolling.
-    setIconSize(QSize(20, 20));
+    setIconSize(tabIconSize);
     tabBar()->setExpanding(true);
     tabBar()->setUsesScrollButtons(false);
     tabBar()->setElideMode(Qt::ElideNone);
+
+    for (const Tab tab : {tracking, satellites, preferences, help}) {
+        addShortcut(
+            QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + static_cast<int>(tab))),
+            [this, tab] {
+                setCurrentIndex(tab);
+                stackOf(tab)->focusVisibleScreen();
+            });
+    }
+    addShortcut(QKeySequence::Find, [this] { searchByName(); });
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { toggleEditing(); });
+    addShortcut(QKeySequence::Quit, [this] { window()->close(); });
+}
+
+void MainInterface::addShortcut(const QKeySequence& keys, std::function<void()> action) {
+    auto* shortcut = new QAction(this);
+    shortcut->setShortcut(keys);
+    shortcut->setShortcutContext(Qt::WindowShortcut);
+    connect(shortcut, &QAction::triggered, this, std::move(action));
+    addAction(shortcut);
+}
+
+int MainInterface::tabsWidth(QSize iconSize) const {
+    QTabBar* bar = tabBar();
+    const QSize shown = bar->iconSize();
+    bar->setIconSize(iconSize);
+    const int width = bar->sizeHint().width();
+    bar->setIconSize(shown);
+    return width;
+}
+
+QSize MainInterface::minimumSizeHint() const {
+    QSize hint = TabBarController::minimumSizeHint();
+    hint.setWidth(std::min(hint.width(), tabsWidth(QSize(0, 0))));
+    return hint;
+}
+
+// The icons go where the names would not fit beside them.
+void MainInterface::resizeEvent(QResizeEvent* event) {
+    setIconSize(tabsWidth(tabIconSize) <= width() ? tabIconSize : QSize(0, 0));
+    TabBarController::resizeEvent(event);
 }
 
 NavigationController* MainInterface::stackOf(Tab tab) const {
     return static_cast<NavigationController*>(widget(tab));
+}
+
+void MainInterface::searchByName() {
+    setCurrentIndex(satellites);
+    NavigationController* stack = stackOf(satellites);
+    static_cast<CategorySelectionController*>(stack->viewControllerAt(0))->satelliteSearch();
+    if (auto* search = dynamic_cast<SatelliteSearchController*>(stack->modalViewController())) {
+        search->searchBar()->textField()->setFocus(Qt::ShortcutFocusReason);
+    }
+}
+
+void MainInterface::toggleEditing() {
+    stackOf(static_cast<Tab>(currentIndex()))->visibleController()->toggleEditing();
 }

@@ -1,14 +1,16 @@
 #include "PassViewController.h"
 
 #include <QPlainTextEdit>
+#include <QTextDocument>
 #include <QToolButton>
 #include <algorithm>
 
-#include "DrawingContext.h"
 #include "FootprintController.h"
 #include "HeldAngle.h"
 #include "NavigationController.h"
+#include "NotificationCenter.h"
 #include "PassData.h"
+#include "PassLayout.h"
 #include "RadarView.h"
 #include "SatelliteData.h"
 #include "SatelliteDetailsController.h"
@@ -20,10 +22,11 @@ namespace {
 
 constexpr double refreshInterval = 1.0;        // seconds
 constexpr double accelerometerInterval = 0.1;  // seconds
-constexpr double textSize = 14.0;
+constexpr int textLinesKept = 6;               // lines of the text block shown at the least
+constexpr int textColumnsKept = 30;            // its least width beside the plot, in ems
 
-// The screen's layout: the square plot across the top, as wide as the screen while that leaves
-// a few lines for the text block, which takes the rest below it.
+// The screen's layout: the plot and the text block share the view as passAreas says, measured
+// in the text block's font.
 class PassView : public QWidget {
 public:
     PassView(RadarView* radar, QPlainTextEdit* text) : radar_(radar), text_(text) {
@@ -33,13 +36,18 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent*) override {
-        const int side = std::max(0, std::min(width(), height() - minimumTextHeight));
-        radar_->setGeometry((width() - side) / 2, 0, side, side);
-        text_->setGeometry(0, side, width(), height() - side);
+        const QFontMetrics metrics(text_->font());
+        const QMargins frame = text_->contentsMargins();
+        const QSize minimumText(textColumnsKept * metrics.horizontalAdvance(u'M'),
+                                textLinesKept * metrics.lineSpacing() + frame.top() +
+                                    frame.bottom() +
+                                    2 * static_cast<int>(text_->document()->documentMargin()));
+        const PassAreas areas = passAreas(size(), minimumText, radar_->preferredHeight(width()));
+        radar_->setGeometry(areas.plot);
+        text_->setGeometry(areas.text);
     }
 
 private:
-    static constexpr int minimumTextHeight = 80;
     RadarView* radar_;
     QPlainTextEdit* text_;
 };
@@ -54,22 +62,35 @@ PassViewController::PassViewController(std::shared_ptr<SatelliteData> satellite,
       targetSatellite_(std::move(satellite)),
       specificPass_(std::move(specificPass)) {}
 
-PassViewController::~PassViewController() = default;
+PassViewController::~PassViewController() {
+    NotificationCenter::defaultCenter().removeObserver(preferencesObserver_);
+}
 
 void PassViewController::loadView() {
     radarView_ = new RadarView;
     passDataView_ = new QPlainTextEdit;
     passDataView_->setReadOnly(true);
+    passDataView_->setAccessibleName(QStringLiteral("Frequencies and comments"));
     setView(new PassView(radarView_, passDataView_));
 }
 
 void PassViewController::viewDidLoad() {
     radarView_->setTargetSatellite(targetSatellite_);
     radarView_->setDisplayedPass(specificPass_);
-    passDataView_->setFont(DrawingContext::systemFont(textSize));
-    passDataView_->setPlainText(passDataText());
     setTitle(targetSatellite_->commonName());
     placeBarButton();
+    // Every change of a record, the comment, the position or a setting shows at once.
+    preferencesObserver_ = NotificationCenter::defaultCenter().addObserver(
+        SkelvorAppDelegate::preferencesAlteredNotification,
+        [this](const Notification&) { preferencesAltered(); });
+}
+
+void PassViewController::preferencesAltered() {
+    passDataView_->setPlainText(passDataText());
+    // A pass the plot found itself is found again for the new position and settings; one the
+    // user chose stays.
+    if (!specificPass_) radarView_->setDisplayedPass(nullptr);
+    radarView_->update();
 }
 
 // The frequency records, each with its comment when it has one, then the satellite's comment.
@@ -106,6 +127,7 @@ void PassViewController::placeBarButton() {
 
 void PassViewController::viewWillAppear(bool) {
     appDelegate_->setCurrentSatellite(targetSatellite_);
+    passDataView_->setPlainText(passDataText());
     accelerometer_.start(accelerometerInterval,
                          [this](double acceleration) { accelerometer(acceleration); });
     refreshTimer_ = Timer::scheduledTimer(

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "Accelerometer.h"
+#include "NotificationCenter.h"
 #include "ViewController.h"
 
 class PassData;
@@ -52,6 +53,8 @@ protected:
 
 private:
     QString passDataText() const;
+    // Shows a change of the records, the position or the settings.
+    void preferencesAltered();
     void placeBarButton();
 
     SkelvorAppDelegate* appDelegate_;
@@ -63,4 +66,5 @@ private:
     std::unique_ptr<Timer> refreshTimer_;
     Accelerometer accelerometer_;
     double yOrientation_ = 0.0;
+    NotificationCenter::ObserverToken preferencesObserver_ = 0;
 };

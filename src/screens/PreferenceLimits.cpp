@@ -1,8 +1,6 @@
 #include "PreferenceLimits.h"
 
 #include <algorithm>
-#include <cmath>
-#include <limits>
 
 #include "LenientNumber.h"
 
@@ -12,11 +10,13 @@ std::int32_t timelineDurationFor(std::int32_t hours) {
     return std::clamp(hours, shortestTimeline, longestTimeline);
 }
 
-std::int32_t minimumElevationFromText(QStringView text) {
-    constexpr auto limits = std::numeric_limits<std::int32_t>();
-    const double degrees = std::trunc(leadingDouble(text));
-    return static_cast<std::int32_t>(
-        std::clamp(degrees, double{limits.min()}, double{limits.max()}));
+NumberReading readNumber(QStringView text, Range range) {
+    if (!beginsWithNumber(text)) return {0.0, FieldProblem::unreadable};
+    const double value = leadingDouble(text);
+    if (!(value >= range.lowest && value <= range.highest)) {
+        return {value, FieldProblem::outOfRange};
+    }
+    return {value, FieldProblem::none};
 }
 
 }  // namespace preferences

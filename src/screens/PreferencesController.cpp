@@ -4,6 +4,8 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QStyle>
+#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
@@ -11,68 +13,102 @@
 #include <limits>
 
 #include "Angles.h"
-#include "CoordinateText.h"
 #include "LenientNumber.h"
+#include "Maidenhead.h"
 #include "PreferenceLimits.h"
 #include "ScrollView.h"
 #include "SkelvorAppDelegate.h"
 #include "Switch.h"
 #include "TextField.h"
+#include "TextStyle.h"
 
 namespace {
 
+using preferences::Axis;
+
 constexpr double passDaysScale = 3600.0;  // the setting holds days times 3600
-const QSize contentSize(320, 700);
-constexpr int fieldFontSize = 20;
-constexpr int smallestCoordinateFontSize = 14;
-constexpr int numberFieldWidth = 76;
-constexpr int coordinateFieldWidth = 178;
-constexpr int rowHeight = 38;
+constexpr double metresPerKilometre = 1000.0;
+constexpr int shownLocatorLength = 6;
+constexpr int widestForm = 34;  // ems: wider windows centre the form
 
+// The screen's words, in one place.
+namespace text {
+const QString unreadable = QStringLiteral("“%1” is not a number; the value in use stays.");
+const QString outOfRange = QStringLiteral("%1 is outside %2 to %3; the value in use stays.");
+const QString notALocator =
+    QStringLiteral("“%1” is not a locator of 4, 6 or 8 characters; the position stays.");
+const QString timelineHeld = QStringLiteral("The timeline spans %1 to %2 hours.");
+const QString note = QStringLiteral(
+    "North and east are positive. Type decimal degrees (51.5) or degrees, minutes and seconds "
+    "(51 30 15), or a Maidenhead locator (JO01 or JO01ab).");
+}  // namespace text
+
+// Colours from the palette, so that the form follows a light or a dark theme.
 const QString formStyle = QStringLiteral(
-    "#preferencesForm { background: #efeff4; }"
-    "QFrame[role=\"panel\"] { background: white; border: 1px solid #d6d6da; border-radius: 10px; }"
-    "QFrame[role=\"separator\"] { background: #e2e2e6; border: none; }"
-    "QLabel[role=\"heading\"] { color: #6d6d72; font-size: 13px; font-weight: bold; }"
-    "QLabel[role=\"caption\"] { color: black; font-size: 15px; }"
-    "QLabel[role=\"note\"] { color: #6d6d72; font-size: 12px; }");
+    "#preferencesForm { background: palette(window); }"
+    "QFrame[role=\"panel\"] { background: palette(base); border: 1px solid palette(mid);"
+    " border-radius: 8px; }"
+    "QFrame[role=\"separator\"] { background: palette(midlight); border: none; }"
+    "QLabel[role=\"heading\"] { color: palette(window-text); }"
+    "QLabel[role=\"caption\"] { color: palette(text); }");
 
-QLabel* styledLabel(const QString& text, const char* role) {
+QLabel* styledLabel(const QString& text, const char* role, TextStyle style) {
     auto* label = new QLabel(text);
     label->setProperty("role", role);
     label->setWordWrap(true);
+    label->setFont(fontFor(style, label->font()));
     return label;
 }
 
-// One group of the form: a heading above a rounded panel of captioned rows.
+// A red that reads on the palette's background, light or dark.
+QColor problemColour(const QPalette& palette) {
+    return palette.color(QPalette::Base).lightness() < 128 ? QColor(255, 128, 118)
+                                                           : QColor(176, 32, 24);
+}
+
+// One group of the form: a heading above a rounded panel of captioned rows, each with room for
+// a problem below it.
 class FormGroup {
 public:
     FormGroup(QVBoxLayout& form, const QString& heading) : form_(form) {
-        form_.addWidget(styledLabel(heading, "heading"));
+        form_.addWidget(styledLabel(heading, "heading", TextStyle::heading));
         panel_ = new QFrame;
         panel_->setProperty("role", "panel");
         rows_ = new QGridLayout(panel_);
-        rows_->setContentsMargins(12, 2, 10, 2);
+        rows_->setContentsMargins(12, 4, 10, 4);
         rows_->setHorizontalSpacing(8);
-        rows_->setVerticalSpacing(0);
+        rows_->setVerticalSpacing(4);
         rows_->setColumnStretch(0, 1);
         form_.addWidget(panel_);
     }
 
-    void addRow(const QString& caption, QWidget* control) {
+    // The row's caption names the control for assistive technology too.
+    QLabel* addRow(const QString& caption, QWidget* control) {
         if (nextRow_ > 0) {
             auto* separator = new QFrame;
             separator->setProperty("role", "separator");
             separator->setFixedHeight(1);
             rows_->addWidget(separator, nextRow_++, 0, 1, 2);
         }
-        auto* label = styledLabel(caption, "caption");
-        label->setMinimumHeight(rowHeight);
+        auto* label = styledLabel(caption, "caption", TextStyle::body);
+        label->setBuddy(control);
+        control->setAccessibleName(caption);
         rows_->addWidget(label, nextRow_, 0);
         rows_->addWidget(control, nextRow_++, 1, Qt::AlignRight | Qt::AlignVCenter);
+        auto* problem = styledLabel(QString(), "problem", TextStyle::body);
+        QPalette colours = problem->palette();
+        colours.setColor(QPalette::WindowText, problemColour(colours));
+        problem->setPalette(colours);
+        problem->hide();
+        rows_->addWidget(problem, nextRow_++, 0, 1, 2);
+        return problem;
     }
 
-    void addNote(const QString& note) { form_.addWidget(styledLabel(note, "note")); }
+    void addNote(const QString& note) {
+        QLabel* label = styledLabel(note, "note", TextStyle::detail);
+        label->setForegroundRole(QPalette::PlaceholderText);
+        form_.addWidget(label);
+    }
 
 private:
     QVBoxLayout& form_;
@@ -94,16 +130,28 @@ void alignSwitchWidths(std::initializer_list<Switch*> switches) {
     for (Switch* control : switches) control->setFixedWidth(width);
 }
 
-TextField* makeField(int width) {
+// A field as wide as its widest text needs in its font, with room for the clear button.
+TextField* makeField(const QString& widestText, bool clearButton = false) {
     auto* field = new TextField;
-    field->setFontSize(fieldFontSize);
-    field->setFixedWidth(width);
     field->setAlignment(Qt::AlignRight);
+    QStyleOptionFrame option;
+    option.initFrom(field);
+    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
+    const QMargins margins = field->textMargins() + field->contentsMargins();
+    const int clear = clearButton ? field->fontMetrics().height() + 4 : 0;
+    const int text = field->fontMetrics().horizontalAdvance(widestText) + 2 * 2 + margins.left() +
+                     margins.right() + clear;
+    field->setFixedWidth(field->style()
+                             ->sizeFromContents(QStyle::CT_LineEdit, &option,
+                                                QSize(text, field->sizeHint().height()), field)
+                             .width());
     return field;
 }
 
 // The shown text of an integer setting.
 QString integerText(std::int32_t value) { return QString::asprintf("%d", value); }
+
+QString numberText(double value) { return QString::number(value, 'g', 10); }
 
 // Whole days of the pass span, held within what the integer shown can hold.
 std::int32_t passDaysShown(double passTimetableDuration) {
@@ -120,11 +168,24 @@ PreferencesController::PreferencesController() : appDelegate_(SkelvorAppDelegate
 
 void PreferencesController::loadView() {
     scroller_ = new ScrollView;
-    scroller_->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    scroller_->setWidgetResizable(true);
+    scroller_->setStyleSheet(QStringLiteral("QScrollArea { background: palette(window); }"));
     QWidget* content = scroller_->content();
     content->setObjectName(QStringLiteral("preferencesForm"));
     content->setStyleSheet(formStyle);
-    scroller_->setStyleSheet(QStringLiteral("QScrollArea { background: #efeff4; }"));
+    auto* centred = new QHBoxLayout(content);
+    centred->setContentsMargins(0, 0, 0, 0);
+    auto* column = new QWidget;
+    column->setMaximumWidth(widestForm * column->fontMetrics().horizontalAdvance(u'M'));
+    centred->addStretch(1);
+    centred->addWidget(column, 100);
+    centred->addStretch(1);
+    buildForm(column);
+    connectActions();
+    setView(scroller_);
+}
+
+void PreferencesController::buildForm(QWidget* content) {
     auto* form = new QVBoxLayout(content);
     form->setContentsMargins(10, 12, 10, 8);
     form->setSpacing(6);
@@ -136,41 +197,45 @@ void PreferencesController::loadView() {
     showFootprintTrackSwitch_ = makeSwitch(QStringLiteral("ON"), QStringLiteral("OFF"));
     alignSwitchWidths({useUTCSwitch_, useDecimalDegreesSwitch_, showSunAndMoonSwitch_,
                        showHeldAngleSwitch_, showFootprintTrackSwitch_});
-    minimumElevationField_ = makeField(numberFieldWidth);
-    passDays_ = makeField(numberFieldWidth);
-    timelineDuration_ = makeField(numberFieldWidth);
-    tleUpdateDays_ = makeField(numberFieldWidth);
-    latitude_ = makeField(coordinateFieldWidth);
-    longitude_ = makeField(coordinateFieldWidth);
+    const QString widestNumber = QStringLiteral("-00000");
+    minimumElevationField_ = makeField(widestNumber);
+    passDays_ = makeField(widestNumber);
+    timelineDuration_ = makeField(widestNumber);
+    tleUpdateDays_ = makeField(widestNumber);
+    const QString widestCoordinate = QStringLiteral("-000° 00' 00.00\"");
+    latitude_ = makeField(widestCoordinate, true);
+    longitude_ = makeField(widestCoordinate, true);
+    altitude_ = makeField(widestNumber);
+    locator_ = makeField(QStringLiteral("MM00MM00"));
 
+    const auto row = [this](FormGroup& group, const QString& caption, QWidget* control) {
+        QLabel* problem = group.addRow(caption, control);
+        if (auto* field = dynamic_cast<TextField*>(control)) problems_[field] = problem;
+    };
     FormGroup time(*form, QStringLiteral("Time and coordinates"));
-    time.addRow(QStringLiteral("Show times in"), useUTCSwitch_);
-    time.addRow(QStringLiteral("Show coordinates as"), useDecimalDegreesSwitch_);
+    row(time, QStringLiteral("Show times in"), useUTCSwitch_);
+    row(time, QStringLiteral("Show coordinates as"), useDecimalDegreesSwitch_);
 
     FormGroup displays(*form, QStringLiteral("Displays"));
-    displays.addRow(QStringLiteral("Show Sun and Moon"), showSunAndMoonSwitch_);
-    displays.addRow(QStringLiteral("Show holding angle"), showHeldAngleSwitch_);
-    displays.addRow(QStringLiteral("Show ground track"), showFootprintTrackSwitch_);
+    row(displays, QStringLiteral("Show Sun and Moon"), showSunAndMoonSwitch_);
+    row(displays, QStringLiteral("Show holding angle"), showHeldAngleSwitch_);
+    row(displays, QStringLiteral("Show ground track"), showFootprintTrackSwitch_);
 
     FormGroup passes(*form, QStringLiteral("Passes"));
-    passes.addRow(QStringLiteral("Minimum elevation (°)"), minimumElevationField_);
-    passes.addRow(QStringLiteral("List passes for (days)"), passDays_);
-    passes.addRow(QStringLiteral("Timeline span (hours)"), timelineDuration_);
+    row(passes, QStringLiteral("Minimum elevation (°)"), minimumElevationField_);
+    row(passes, QStringLiteral("List passes for (days)"), passDays_);
+    row(passes, QStringLiteral("Timeline span (hours)"), timelineDuration_);
 
     FormGroup elements(*form, QStringLiteral("Element sets"));
-    elements.addRow(QStringLiteral("Update every (days)"), tleUpdateDays_);
+    row(elements, QStringLiteral("Update every (days)"), tleUpdateDays_);
 
     FormGroup observer(*form, QStringLiteral("Observer"));
-    observer.addRow(QStringLiteral("Latitude"), latitude_);
-    observer.addRow(QStringLiteral("Longitude"), longitude_);
-    observer.addNote(
-        QStringLiteral("North and east are positive. Type decimal degrees (51.5) or degrees, "
-                       "minutes and seconds (51 30 15)."));
+    row(observer, QStringLiteral("Latitude"), latitude_);
+    row(observer, QStringLiteral("Longitude"), longitude_);
+    row(observer, QStringLiteral("Altitude (m)"), altitude_);
+    row(observer, QStringLiteral("Locator"), locator_);
+    observer.addNote(text::note);
     form->addStretch(1);
-
-    scroller_->setContentSize(contentSize);
-    connectActions();
-    setView(scroller_);
 }
 
 void PreferencesController::connectActions() {
@@ -185,11 +250,11 @@ void PreferencesController::connectActions() {
     commitEdits(*timelineDuration_, &PreferencesController::timelineDurationAltered);
     commitEdits(*latitude_, &PreferencesController::latitudeAltered);
     commitEdits(*longitude_, &PreferencesController::longitudeAltered);
+    commitEdits(*altitude_, &PreferencesController::altitudeAltered);
+    commitEdits(*locator_, &PreferencesController::locatorAltered);
     // The coordinate fields offer a clear button while they are being edited.
     latitude_->installEventFilter(this);
     longitude_->installEventFilter(this);
-    latitude_->setMinimumFontSize(smallestCoordinateFontSize);
-    longitude_->setMinimumFontSize(smallestCoordinateFontSize);
 }
 
 // Editing ends both on Return and when the field then loses focus; only text the user has
@@ -213,6 +278,11 @@ bool PreferencesController::eventFilter(QObject* watched, QEvent* event) {
 
 void PreferencesController::viewWillAppear(bool animated) {
     ViewController::viewWillAppear(animated);
+    showSettings();
+    showObserver();
+}
+
+void PreferencesController::showSettings() {
     useUTCSwitch_->setOn(appDelegate_->useUTC());
     useDecimalDegreesSwitch_->setOn(appDelegate_->useDecimalDegrees());
     showSunAndMoonSwitch_->setOn(appDelegate_->showSunAndMoon());
@@ -222,19 +292,56 @@ void PreferencesController::viewWillAppear(bool animated) {
     passDays_->setText(integerText(passDaysShown(appDelegate_->passTimetableDuration())));
     tleUpdateDays_->setText(integerText(appDelegate_->tleUpdateDays()));
     timelineDuration_->setText(integerText(appDelegate_->timelineDuration()));
-    showCoordinates();
 }
 
-void PreferencesController::showCoordinates() {
-    longitude_->setText(shownCoordinate(false));
-    latitude_->setText(shownCoordinate(true));
-}
-
-QString PreferencesController::shownCoordinate(bool isLatitude) const {
+void PreferencesController::showObserver() {
+    longitude_->setText(shownCoordinate(Axis::longitude));
+    latitude_->setText(shownCoordinate(Axis::latitude));
     const engine::geodetic_point_t observer = appDelegate_->observer_geodetic();
-    const double radians = isLatitude ? observer.lat : observer.lon;
+    altitude_->setText(QString::number(std::round(observer.alt * metresPerKilometre), 'f', 0));
+    locator_->setText(maidenhead::locatorFor(observer.lat / radians_per_degree,
+                                             observer.lon / radians_per_degree, shownLocatorLength)
+                          .value_or(QString()));
+}
+
+QString PreferencesController::shownCoordinate(Axis axis) const {
+    const engine::geodetic_point_t observer = appDelegate_->observer_geodetic();
+    const double radians = axis == Axis::latitude ? observer.lat : observer.lon;
     return preferences::formatCoordinate(radians / radians_per_degree,
                                          appDelegate_->useDecimalDegrees());
+}
+
+QString PreferencesController::problemOf(const TextField* field) const {
+    const auto found = problems_.find(field);
+    return found == problems_.end() ? QString() : found->second->text();
+}
+
+void PreferencesController::showProblem(TextField& field, const QString& problem) {
+    const auto found = problems_.find(&field);
+    if (found == problems_.end()) return;
+    found->second->setText(problem);
+    found->second->setVisible(!problem.isEmpty());
+    field.setAccessibleDescription(problem);
+}
+
+std::optional<double> PreferencesController::readField(TextField& field, const QString& typed,
+                                                       double lowest, double highest,
+                                                       const QString& inUse) {
+    const preferences::NumberReading reading = preferences::readNumber(typed, {lowest, highest});
+    switch (reading.problem) {
+        case preferences::FieldProblem::none:
+            showProblem(field, QString());
+            return reading.value;
+        case preferences::FieldProblem::unreadable:
+            showProblem(field, text::unreadable.arg(typed.trimmed()));
+            break;
+        case preferences::FieldProblem::outOfRange:
+            showProblem(field, text::outOfRange.arg(numberText(reading.value), numberText(lowest),
+                                                    numberText(highest)));
+            break;
+    }
+    field.setText(inUse);
+    return std::nullopt;
 }
 
 void PreferencesController::timeZoneSwitchChanged(bool on) {
@@ -244,7 +351,7 @@ void PreferencesController::timeZoneSwitchChanged(bool on) {
 
 void PreferencesController::useDecimalDegreesSwitchChanged(bool on) {
     appDelegate_->setUseDecimalDegrees(on);
-    showCoordinates();
+    showObserver();
     appDelegate_->setPreferencesAltered(true);
 }
 
@@ -263,54 +370,117 @@ void PreferencesController::showFootprintTrackSwitchChanged(bool on) {
     appDelegate_->setPreferencesAltered(true);
 }
 
-void PreferencesController::minElevationAltered(const QString& text) {
-    appDelegate_->setMinimumPathElevation(preferences::minimumElevationFromText(text));
+// Whole degrees, the typed number truncated toward zero.
+void PreferencesController::minElevationAltered(const QString& typed) {
+    const auto [lowest, highest] = preferences::elevationRange;
+    const std::optional<double> degrees =
+        readField(*minimumElevationField_, typed, lowest, highest,
+                  integerText(appDelegate_->minimumPathElevation()));
+    if (!degrees) return;
+    appDelegate_->setMinimumPathElevation(static_cast<std::int32_t>(std::trunc(*degrees)));
     appDelegate_->setPreferencesAltered(true);
 }
 
-// A span too large to hold (an overflowing exponent) keeps the span in use, shown again.
-void PreferencesController::passDaysAltered(const QString& text) {
-    const double duration = leadingDouble(text) * passDaysScale;
-    if (!std::isfinite(duration)) {
-        passDays_->setText(integerText(passDaysShown(appDelegate_->passTimetableDuration())));
+void PreferencesController::passDaysAltered(const QString& typed) {
+    const auto [lowest, highest] = preferences::dayRange;
+    const std::optional<double> days =
+        readField(*passDays_, typed, lowest, highest,
+                  integerText(passDaysShown(appDelegate_->passTimetableDuration())));
+    if (!days) return;
+    appDelegate_->setPassTimetableDuration(*days * passDaysScale);
+    appDelegate_->setPreferencesAltered(true);
+}
+
+void PreferencesController::tleUpdateDaysAltered(const QString& typed) {
+    const auto [lowest, highest] = preferences::dayRange;
+    const std::optional<double> days = readField(*tleUpdateDays_, typed, lowest, highest,
+                                                 integerText(appDelegate_->tleUpdateDays()));
+    if (!days) return;
+    appDelegate_->setTleUpdateDays(static_cast<std::int32_t>(std::trunc(*days)));
+    appDelegate_->setPreferencesAltered(true);
+}
+
+// The span is held to its range and the field shows the hours in use, with a word on the range
+// when the typed number was outside it.
+void PreferencesController::timelineDurationAltered(const QString& typed) {
+    if (!beginsWithNumber(typed)) {
+        showProblem(*timelineDuration_, text::unreadable.arg(typed.trimmed()));
+        timelineDuration_->setText(integerText(appDelegate_->timelineDuration()));
         return;
     }
-    appDelegate_->setPassTimetableDuration(duration);
-    appDelegate_->setPreferencesAltered(true);
-}
-
-void PreferencesController::tleUpdateDaysAltered(const QString& text) {
-    appDelegate_->setTleUpdateDays(leadingInt(text));
-    appDelegate_->setPreferencesAltered(true);
-}
-
-void PreferencesController::timelineDurationAltered(const QString& text) {
-    const std::int32_t typed = leadingInt(text);
-    const std::int32_t hours = preferences::timelineDurationFor(typed);
-    if (hours != typed) timelineDuration_->setText(integerText(hours));
+    const std::int32_t asked = leadingInt(typed);
+    const std::int32_t hours = preferences::timelineDurationFor(asked);
+    showProblem(*timelineDuration_, hours == asked
+                                        ? QString()
+                                        : text::timelineHeld.arg(preferences::shortestTimeline)
+                                              .arg(preferences::longestTimeline));
+    if (hours != asked) timelineDuration_->setText(integerText(hours));
     appDelegate_->setTimelineDuration(hours);
     appDelegate_->setPreferencesAltered(true);
 }
 
 void PreferencesController::longitudeAltered(const QString& text) {
-    coordinateAltered(*longitude_, text, false);
+    coordinateAltered(*longitude_, text, Axis::longitude);
 }
 
 void PreferencesController::latitudeAltered(const QString& text) {
-    coordinateAltered(*latitude_, text, true);
+    coordinateAltered(*latitude_, text, Axis::latitude);
 }
 
-// Text without a number leaves the observer where it is and shows the position in use again.
-void PreferencesController::coordinateAltered(TextField& field, const QString& text,
-                                              bool isLatitude) {
-    const std::optional<double> degrees = preferences::parseCoordinate(text, isLatitude);
-    if (!degrees) {
-        field.setText(shownCoordinate(isLatitude));
+// A latitude beyond a pole is refused; a longitude is brought into one turn, as east and west
+// of the date line name the same meridians.
+void PreferencesController::coordinateAltered(TextField& field, const QString& typed, Axis axis) {
+    const std::optional<double> read = preferences::readDegrees(typed);
+    const auto [lowest, highest] = preferences::latitudeRange;
+    if (!read) {
+        showProblem(field, text::unreadable.arg(typed.trimmed()));
+    } else if (axis == Axis::latitude && (*read < lowest || *read > highest)) {
+        showProblem(field, text::outOfRange.arg(numberText(*read), numberText(lowest),
+                                                numberText(highest)));
+    } else {
+        showProblem(field, QString());
+        const double degrees = *preferences::parseCoordinate(typed, axis);
+        const engine::geodetic_point_t observer = appDelegate_->observer_geodetic();
+        const double latitude =
+            axis == Axis::latitude ? degrees : observer.lat / radians_per_degree;
+        const double longitude =
+            axis == Axis::longitude ? degrees : observer.lon / radians_per_degree;
+        moveObserver(latitude, longitude);
         return;
     }
+    field.setText(shownCoordinate(axis));
+}
+
+void PreferencesController::altitudeAltered(const QString& typed) {
     engine::geodetic_point_t observer = appDelegate_->observer_geodetic();
-    (isLatitude ? observer.lat : observer.lon) = *degrees * radians_per_degree;
+    const auto [lowest, highest] = preferences::altitudeRange;
+    const std::optional<double> metres =
+        readField(*altitude_, typed, lowest, highest,
+                  QString::number(std::round(observer.alt * metresPerKilometre), 'f', 0));
+    if (!metres) return;
+    observer.alt = *metres / metresPerKilometre;
     appDelegate_->setObserver_geodetic(observer);
-    field.setText(preferences::formatCoordinate(*degrees, appDelegate_->useDecimalDegrees()));
+    showObserver();
+    appDelegate_->setPreferencesAltered(true);
+}
+
+void PreferencesController::locatorAltered(const QString& typed) {
+    const std::optional<maidenhead::Position> centre = maidenhead::centreOf(typed);
+    if (!centre) {
+        showProblem(*locator_, text::notALocator.arg(typed.trimmed()));
+        showObserver();
+        return;
+    }
+    showProblem(*locator_, QString());
+    moveObserver(centre->latitude, centre->longitude);
+}
+
+// The observer's new place, its altitude kept; every field shows the position in use.
+void PreferencesController::moveObserver(double latitude, double longitude) {
+    engine::geodetic_point_t observer = appDelegate_->observer_geodetic();
+    observer.lat = latitude * radians_per_degree;
+    observer.lon = longitude * radians_per_degree;
+    appDelegate_->setObserver_geodetic(observer);
+    showObserver();
     appDelegate_->setPreferencesAltered(true);
 }

@@ -1,16 +1,21 @@
-// The preferences tab: every setting and the observer's position, in captioned groups on a
-// scrolling form. Each change is written straight into the application delegate, which is then
-// asked for a save.
+// The preferences tab: every setting and the observer's position (latitude, longitude,
+// altitude and Maidenhead locator), in captioned groups on a scrolling form that follows the
+// window's width. Each change is written straight into the application delegate, which is then
+// asked for a save. A field whose text cannot be used says so beside it and keeps the value in
+// use.
 #pragma once
 
 #include <QPointer>
 #include <QString>
+#include <map>
 
+#include "CoordinateText.h"
 #include "ScrollView.h"
 #include "Switch.h"
 #include "TextField.h"
 #include "ViewController.h"
 
+class QLabel;
 class SkelvorAppDelegate;
 
 class PreferencesController : public ViewController {
@@ -31,6 +36,10 @@ public:
     TextField* timelineDuration() const { return timelineDuration_; }
     TextField* latitude() const { return latitude_; }
     TextField* longitude() const { return longitude_; }
+    TextField* altitude() const { return altitude_; }
+    TextField* locator() const { return locator_; }
+    // What the screen says beside a field about its last text; empty when it had nothing to say.
+    QString problemOf(const TextField* field) const;
 
 protected:
     void loadView() override;
@@ -48,14 +57,24 @@ private:
     void timelineDurationAltered(const QString& text);
     void longitudeAltered(const QString& text);
     void latitudeAltered(const QString& text);
+    void altitudeAltered(const QString& text);
+    void locatorAltered(const QString& text);
 
     using FieldAction = void (PreferencesController::*)(const QString&);
 
+    void buildForm(QWidget* content);
     void connectActions();
     void commitEdits(TextField& field, FieldAction action);
-    void coordinateAltered(TextField& field, const QString& text, bool isLatitude);
-    void showCoordinates();
-    QString shownCoordinate(bool isLatitude) const;
+    void coordinateAltered(TextField& field, const QString& text, preferences::Axis axis);
+    void moveObserver(double latitude, double longitude);
+    void showSettings();
+    void showObserver();
+    QString shownCoordinate(preferences::Axis axis) const;
+    // Shows the problem beside the field, or none; the field's text is left to the caller.
+    void showProblem(TextField& field, const QString& problem);
+    // Reads a number field against its range; on a problem, says so and shows the value in use.
+    std::optional<double> readField(TextField& field, const QString& text, double lowest,
+                                    double highest, const QString& inUse);
 
     SkelvorAppDelegate* appDelegate_;
     QPointer<ScrollView> scroller_;
@@ -70,4 +89,7 @@ private:
     QPointer<TextField> timelineDuration_;
     QPointer<TextField> latitude_;
     QPointer<TextField> longitude_;
+    QPointer<TextField> altitude_;
+    QPointer<TextField> locator_;
+    std::map<const TextField*, QLabel*> problems_;
 };

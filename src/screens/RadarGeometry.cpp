@@ -20,21 +20,30 @@ QPointF locateAzimuth(float azimuth, float elevation, const RadarFrame& frame) {
 
 bool isDrawable(QPointF point) { return std::isfinite(point.x()) && std::isfinite(point.y()); }
 
-RadarGrid radarGrid(const RadarFrame& frame) {
+std::optional<QPointF> skyPoint(float azimuth, float elevation, const RadarFrame& frame) {
+    if (!(azimuth >= -0.05f) || !(elevation > -0.05f)) return std::nullopt;
+    const QPointF point = locateAzimuth(azimuth, elevation, frame);
+    if (!isDrawable(point)) return std::nullopt;
+    return point;
+}
+
+RadarGrid radarGrid(const RadarFrame& frame, const TextMetrics& metrics) {
     const double w = frame.size.width();
     const double h = frame.size.height();
     const QPointF c = frame.centre();
     const float m = frame.maxRadius;
+    const double line = metrics.lineSpacing;
     return {
         .vertical = QLineF(c.x(), 0.0, c.x(), h),
         .horizontal = QLineF(0.0, c.y(), w, c.y()),
         .centre = c,
         .ringRadii = {m, (m + m) / 3.0f, m / 3.0f},
         .letters = {{
-            {QPointF(c.x() + 2, -2), QStringLiteral("N")},
-            {QPointF(c.x() + m + 2, c.y() - 12), QStringLiteral("E")},
-            {QPointF(c.x() + 2, h - 12), QStringLiteral("S")},
-            {QPointF(c.x() - m - 12, c.y() - 12), QStringLiteral("W")},
+            {QPointF(c.x() + letterGap, c.y() - m - line), QStringLiteral("N")},
+            {QPointF(c.x() + m + letterGap, c.y() - line), QStringLiteral("E")},
+            {QPointF(c.x() + letterGap, c.y() + m), QStringLiteral("S")},
+            {QPointF(c.x() - m - letterGap - metrics.width(QStringLiteral("W")), c.y() - line),
+             QStringLiteral("W")},
         }},
     };
 }

@@ -9,8 +9,10 @@
 #include <QString>
 #include <array>
 #include <numbers>
+#include <optional>
 
 #include "Angles.h"
+#include "TextMetrics.h"
 
 namespace radar {
 
@@ -34,6 +36,9 @@ struct RadarFrame {
 // The horizon radius for a view of this size: 0.475 of its smaller side.
 float maxRadiusFor(QSizeF size);
 
+// Points between a compass letter and the ring or axis it stands by.
+inline constexpr double letterGap = 2.0;
+
 // The point of the sky at azimuth and elevation (degrees). Anything below the horizon (elevation
 // -0.05 or lower, or azimuth below -0.05) lands on the view's corner (0, 0). Values that are not
 // finite give a point that is not finite.
@@ -42,8 +47,13 @@ QPointF locateAzimuth(float azimuth, float elevation, const RadarFrame& frame);
 // Whether a point can be drawn: both coordinates finite.
 bool isDrawable(QPointF point);
 
+// The point of the sky on the plot; none for a direction below the horizon, which the plot does
+// not show, and for values that are not finite.
+std::optional<QPointF> skyPoint(float azimuth, float elevation, const RadarFrame& frame);
+
 // The fixed parts of the plot: the two axes across the whole view, the rings of elevation 0, 30
-// and 60 degrees about the centre, and the compass letters just outside the horizon ring.
+// and 60 degrees about the centre, and the compass letters just outside the horizon ring, each
+// beside the axis it names.
 struct RadarGrid {
     QLineF vertical;
     QLineF horizontal;
@@ -51,6 +61,6 @@ struct RadarGrid {
     std::array<float, 3> ringRadii;
     std::array<PlotText, 4> letters;
 };
-RadarGrid radarGrid(const RadarFrame& frame);
+RadarGrid radarGrid(const RadarFrame& frame, const TextMetrics& metrics);
 
 }  // namespace radar

@@ -7,8 +7,8 @@ namespace radar {
 
 namespace {
 
-QPointF locateSample(const PassCoordinate& sample, const RadarFrame& frame) {
-    return locateAzimuth(sample.azimuth, sample.elevation, frame);
+std::optional<QPointF> locateSample(const PassCoordinate& sample, const RadarFrame& frame) {
+    return skyPoint(sample.azimuth, sample.elevation, frame);
 }
 
 }  // namespace
@@ -26,8 +26,7 @@ std::vector<QPointF> passTrack(std::span<const PassCoordinate> samples, const Ra
     std::vector<QPointF> points;
     points.reserve(samples.size());
     for (const PassCoordinate& sample : samples) {
-        const QPointF p = locateSample(sample, frame);
-        if (isDrawable(p)) points.push_back(p);
+        if (const std::optional<QPointF> p = locateSample(sample, frame)) points.push_back(*p);
     }
     return points;
 }
@@ -44,19 +43,19 @@ std::vector<PlotText> timeMarks(std::span<const PassCoordinate> samples, const R
     std::vector<PlotText> marks;
     for (const int i : timeMarkIndexes(static_cast<int>(samples.size()))) {
         const PassCoordinate& sample = samples[static_cast<std::size_t>(i)];
-        const QPointF p = locateSample(sample, frame);
-        if (!sample.date || !isDrawable(p)) continue;
-        marks.push_back({QPointF(p.x() + 5, p.y() - 5),
+        const std::optional<QPointF> p = locateSample(sample, frame);
+        if (!sample.date || !p) continue;
+        marks.push_back({QPointF(p->x() + 5, p->y() - 5),
                          settings.formatTime(*sample.date, QStringLiteral("HH:mm"))});
     }
     return marks;
 }
 
 std::optional<QRectF> satelliteMark(double azimuth, double elevation, const RadarFrame& frame) {
-    const QPointF p =
-        locateAzimuth(static_cast<float>(azimuth), static_cast<float>(elevation), frame);
-    if (!isDrawable(p)) return std::nullopt;
-    return QRectF(p.x() - 4, p.y() - 4, 8, 8);
+    const std::optional<QPointF> p =
+        skyPoint(static_cast<float>(azimuth), static_cast<float>(elevation), frame);
+    if (!p) return std::nullopt;
+    return QRectF(p->x() - 4, p->y() - 4, 8, 8);
 }
 
 }  // namespace radar

@@ -7,9 +7,7 @@ namespace {
 // The body's projection while it stands above the horizon and can be drawn.
 std::optional<QPointF> visibleBody(AzimuthAndElevation body, const RadarFrame& frame) {
     if (!(body.elevation > 0.0f)) return std::nullopt;
-    const QPointF p = locateAzimuth(body.azimuth, body.elevation, frame);
-    if (!isDrawable(p)) return std::nullopt;
-    return p;
+    return skyPoint(body.azimuth, body.elevation, frame);
 }
 
 }  // namespace

@@ -1,12 +1,8 @@
 #include "RadarView.h"
 
-#include <QFontMetricsF>
-#include <span>
-
 #include "DrawingContext.h"
 #include "HeldAngle.h"
 #include "PassData.h"
-#include "PassReadout.h"
 #include "RadarPassMarks.h"
 #include "RadarSkyMarks.h"
 #include "RadarTextLayout.h"
@@ -18,42 +14,31 @@ namespace {
 
 using namespace radar;
 
-constexpr double textSize = 12.0;  // also the spacing of the lines of text
+// The marks keep their colours in every palette, strong enough on light and dark backgrounds.
+const QColor satelliteColour(224, 60, 49);
+const QColor sunColour(245, 166, 35);
+const QColor sunEdge(184, 120, 11);
+const QColor moonColour(111, 134, 166);
 
-QFont textFont() { return DrawingContext::systemFont(textSize); }
-
-void drawTexts(DrawingContext& context, std::span<const PlotText> texts) {
-    const QFont font = textFont();
-    for (const PlotText& text : texts) context.drawText(text.text, text.topLeft, font);
-}
-
-void append(std::vector<PlotText>& lines, const std::vector<PlotText>& more) {
-    lines.insert(lines.end(), more.begin(), more.end());
-}
+constexpr double ringShare = 0.45;  // of the width, the ring's radius the plot's height aims at
+constexpr int heightSteps = 20;     // the heights tried, each a twentieth of the width apart
 
 void addArc(DrawingContext& context, const PlotArc& arc) {
     context.addArc(arc.centre, arc.radius, arc.startAngle, arc.endAngle,
                    arc.endAngle < arc.startAngle);
 }
 
-// The axes and rings, stroked as one path, and the compass letters.
-void drawGrid(DrawingContext& context, const RadarFrame& plot) {
-    const RadarGrid grid = radarGrid(plot);
-    context.addLine(grid.vertical);
-    context.addLine(grid.horizontal);
-    for (const float radius : grid.ringRadii) context.addCircle(grid.centre, radius);
-    context.strokePath();
-    drawTexts(context, grid.letters);
-}
-
 void drawSunAndMoon(DrawingContext& context, const RadarFrame& plot,
                     const SettingsStore& settings) {
     if (const std::optional<PlotCircle> sun =
             sunMark(SunAndMoon::sunAt(settings, std::nullopt), plot)) {
+        context.setStrokeColor(sunEdge);
+        context.setFillColor(sunColour);
         context.addCircle(sun->centre, sun->radius);
         context.drawPath(DrawingContext::PathMode::fillStroke);
     }
     if (const auto moon = moonMark(SunAndMoon::moonAt(settings, std::nullopt), plot)) {
+        context.setStrokeColor(moonColour);
         addArc(context, (*moon)[0]);
         addArc(context, (*moon)[1]);
         context.strokePath();
@@ -66,13 +51,17 @@ bool hasEnded(const PassData& pass, Date now) {
     return los && *los - now < 0.0;
 }
 
+// The line naming the zone of the plot's clock times.
+QString zoneLine(const SettingsStore& settings) {
+    return QStringLiteral("Times: %1").arg(settings.zoneAbbreviation(settings.now()));
+}
+
 }  // namespace
 
-RadarView::RadarView(QWidget* parent) : QWidget(parent) {
-    QPalette background = palette();
-    background.setColor(QPalette::Window, Qt::white);
-    setPalette(background);
+RadarView::RadarView(QWidget* parent) : DescribedView(parent) {
+    setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
+    setAccessibleName(QStringLiteral("Radar plot"));
 }
 
 RadarView::~RadarView() = default;
@@ -85,14 +74,68 @@ void RadarView::setDisplayedPass(std::shared_ptr<PassData> pass) {
     displayedPass_ = std::move(pass);
 }
 
-RadarFrame RadarView::frame() const { return {QSizeF(size()), maxRadiusFor(QSizeF(size()))}; }
+TextMetrics RadarView::textMetrics() const { return metricsOf(font()); }
+
+Readout RadarView::reservedReadout() const {
+    Readout readout = widestReadout();
+    if (const SkelvorAppDelegate* settings = SkelvorAppDelegate::shared()) {
+        readout[Corner::topRight].push_back(zoneLine(*settings));
+    }
+    return readout;
+}
+
+std::vector<QRectF> RadarView::cornerBlocks(QSizeF size) const {
+    const Readout reserved = reservedReadout();
+    std::array<QRectF, corners.size()> blocks;
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        blocks[i] = cornerBlock(corners[i], reserved[corners[i]], size, textMetrics());
+    }
+    blocks = arrangeBlocks(blocks);
+    return {blocks.begin(), blocks.end()};
+}
+
+int RadarView::preferredHeight(int width) const {
+    const int step = std::max(1, width / heightSteps);
+    for (int height = width; height < 2 * width; height += step) {
+        const QSizeF size(width, height);
+        if (fitFrame(size, cornerBlocks(size), textMetrics()).maxRadius >= ringShare * width) {
+            return height;
+        }
+    }
+    return 2 * width;
+}
+
+RadarFrame RadarView::frame() const {
+    return fitFrame(QSizeF(size()), cornerBlocks(), textMetrics());
+}
 
 void RadarView::paintEvent(QPaintEvent*) {
     DrawingContext context(this);
+    const QColor ink = palette().color(QPalette::Text);
+    context.setStrokeColor(ink);
+    context.setFillColor(ink);
+    drawnTexts_.clear();
     const RadarFrame plot = frame();
-    drawGrid(context, plot);
-    const SkelvorAppDelegate* appDelegate = SkelvorAppDelegate::shared();
-    if (appDelegate) drawPlot(context, plot, *appDelegate);
+    const RadarGrid grid = radarGrid(plot, textMetrics());
+    // The axes are crisp lines of whole pixels; the rings are smoothed.
+    context.painter().setRenderHint(QPainter::Antialiasing, false);
+    context.addLine(grid.vertical);
+    context.addLine(grid.horizontal);
+    context.strokePath();
+    context.painter().setRenderHint(QPainter::Antialiasing, true);
+    for (const float radius : grid.ringRadii) context.addCircle(grid.centre, radius);
+    context.strokePath();
+    drawTexts(context, {grid.letters.begin(), grid.letters.end()});
+    if (const SkelvorAppDelegate* appDelegate = SkelvorAppDelegate::shared()) {
+        drawPlot(context, plot, *appDelegate);
+    }
+    summaryChanged();
+}
+
+void RadarView::drawTexts(DrawingContext& context, const std::vector<PlotText>& texts) {
+    context.setStrokeColor(palette().color(QPalette::Text));
+    for (const PlotText& text : texts) context.drawText(text.text, text.topLeft, font());
+    drawnTexts_.insert(drawnTexts_.end(), texts.begin(), texts.end());
 }
 
 void RadarView::drawPlot(DrawingContext& context, const RadarFrame& plot,
@@ -100,18 +143,24 @@ void RadarView::drawPlot(DrawingContext& context, const RadarFrame& plot,
     if (settings.showHeldAngle()) drawHeldAngle(context, plot);
     if (!targetSatellite_) return;
     targetSatellite_->predictLocationAt();
-    std::vector<PlotText> lines = positionLines(readingsOf(*targetSatellite_), plot.size);
+    Readout readout;
+    addPosition(readout, readingsOf(*targetSatellite_));
+    readout[Corner::topRight].push_back(zoneLine(settings));
     renewEndedPass(settings);
     if (displayedPass_->aos()) {
-        append(lines, drawPass(context, plot, settings));
+        drawPass(context, plot, settings, readout);
     } else {
         drawSatelliteMark(context, plot);
     }
     if (showSunAndMoon_) drawSunAndMoon(context, plot, settings);
-    const QFontMetricsF metrics(textFont());
-    drawTexts(context,
-              fitTextLines(std::move(lines), plot.size, textSize,
-                           [&](const QString& text) { return metrics.horizontalAdvance(text); }));
+    const std::vector<QRectF> blocks = cornerBlocks();
+    std::vector<PlotText> lines;
+    for (std::size_t i = 0; i < corners.size(); ++i) {
+        const std::vector<PlotText> placed =
+            placeLines(corners[i], readout[corners[i]], blocks[i], textMetrics());
+        lines.insert(lines.end(), placed.begin(), placed.end());
+    }
+    drawTexts(context, lines);
 }
 
 void RadarView::drawHeldAngle(DrawingContext& context, const RadarFrame& plot) const {
@@ -130,19 +179,26 @@ void RadarView::renewEndedPass(const SettingsStore& settings) {
     showSunAndMoon_ = settings.showSunAndMoon();
 }
 
-std::vector<PlotText> RadarView::drawPass(DrawingContext& context, const RadarFrame& plot,
-                                          const SettingsStore& settings) {
+void RadarView::drawPass(DrawingContext& context, const RadarFrame& plot,
+                         const SettingsStore& settings, Readout& readout) {
     const std::vector<PassCoordinate> samples = passSamples(*displayedPass_);
     context.addPolyline(passTrack(samples, plot));
     context.strokePath();
-    drawTexts(context, timeMarks(samples, plot, settings));
-    if (!(*displayedPass_->aos() - settings.now() < 0.0)) return {};
+    // The clock times keep clear of the corners' lines and of the compass letters.
+    std::vector<QRectF> keepClear = cornerBlocks();
+    const TextMetrics metrics = textMetrics();
+    for (const PlotText& letter : radarGrid(plot, metrics).letters) {
+        keepClear.emplace_back(letter.topLeft,
+                               QSizeF(metrics.width(letter.text), metrics.lineSpacing));
+    }
+    drawTexts(context, placeTimeMarks(timeMarks(samples, plot, settings), QSizeF(size()), keepClear,
+                                      metrics));
+    if (!(*displayedPass_->aos() - settings.now() < 0.0)) return;
     drawSatelliteMark(context, plot);
     targetSatellite_->predictLocationAt();
     const SatelliteReadings readings = readingsOf(*targetSatellite_);
-    std::vector<PlotText> lines = passLines(readings, plot.size);
-    append(lines, frequencyLines(targetSatellite_->frequencyInfo(), readings.rangeRate, plot.size));
-    return lines;
+    addPassFigures(readout, readings);
+    addFrequencies(readout, targetSatellite_->frequencyInfo(), readings.rangeRate);
 }
 
 void RadarView::drawSatelliteMark(DrawingContext& context, const RadarFrame& plot) {
@@ -150,6 +206,18 @@ void RadarView::drawSatelliteMark(DrawingContext& context, const RadarFrame& plo
     const std::optional<QRectF> mark =
         satelliteMark(targetSatellite_->azimuth(), targetSatellite_->elevation(), plot);
     if (!mark) return;
+    context.setStrokeColor(satelliteColour);
+    context.setFillColor(satelliteColour);
     context.addRect(*mark);
     context.drawPath(DrawingContext::PathMode::fillStroke);
+    context.setStrokeColor(palette().color(QPalette::Text));
+}
+
+QString RadarView::accessibleSummary() const {
+    QStringList parts;
+    if (targetSatellite_) parts.append(targetSatellite_->commonName());
+    for (const PlotText& text : drawnTexts_) {
+        if (text.text.size() > 1) parts.append(text.text.simplified());
+    }
+    return parts.join(QStringLiteral(", "));
 }

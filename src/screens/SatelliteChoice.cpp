@@ -40,17 +40,21 @@ bool matchesNamePrefix(const QString& name, const QString& text) {
     return name.size() >= text.size() && name.startsWith(text, Qt::CaseInsensitive);
 }
 
-std::vector<SearchResult> findByNamePrefix(const Catalogue& catalogue, const QString& text) {
-    std::vector<SearchResult> results;
-    if (text.size() < minimumSearchLength) return results;
+std::vector<SearchResult> findByName(const Catalogue& catalogue, const QString& text) {
+    std::vector<SearchResult> prefixed;
+    std::vector<SearchResult> containing;
+    if (text.size() < minimumSearchLength) return prefixed;
     for (auto category = catalogue.cbegin(); category != catalogue.cend(); ++category) {
         for (auto entry = category->cbegin(); entry != category->cend(); ++entry) {
             if (matchesNamePrefix(entry.key(), text)) {
-                results.push_back({entry.value(), category.key()});
+                prefixed.push_back({entry.value(), category.key()});
+            } else if (entry.key().contains(text, Qt::CaseInsensitive)) {
+                containing.push_back({entry.value(), category.key()});
             }
         }
     }
-    return results;
+    prefixed.insert(prefixed.end(), containing.begin(), containing.end());
+    return prefixed;
 }
 
 }  // namespace selection

@@ -1,5 +1,5 @@
 // What the selection screens list: the categories, a category's satellites grouped by their
-// operational status, and the satellites whose names begin with a searched text.
+// operational status, and the satellites whose names hold a searched text.
 #pragma once
 
 #include <QString>
@@ -38,7 +38,8 @@ struct SearchResult {
 bool matchesNamePrefix(const QString& name, const QString& text);
 
 // Every satellite whose name begins with the text, in the order of the categories and of their
-// tables, with the category it was found in; none for a text shorter than the minimum.
-std::vector<SearchResult> findByNamePrefix(const Catalogue& catalogue, const QString& text);
+// tables, with the category it was found in; after them, in the same order, those whose name
+// holds the text further on. Letter case is ignored. None for a text shorter than the minimum.
+std::vector<SearchResult> findByName(const Catalogue& catalogue, const QString& text);
 
 }  // namespace selection

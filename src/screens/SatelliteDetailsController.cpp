@@ -22,51 +22,40 @@ constexpr double defaultSpan = 1728000.0;  // seconds: 20 days
 
 const QString passTimePattern = QStringLiteral("dd-MMM HH:mm:ss");
 
-// Labels shrink a little where the system font is wider than their frames allow.
-CellLabel caption(const QRectF& frame, const QString& text) {
-    CellLabel label = cellLabel(frame, text, 14, true, Qt::blue);
-    label.minimumFontSize = 10;
-    return label;
+// A captioned value: the caption in the accent colour, the value in the text colour.
+CellItem captioned(const QString& caption, const QString& value) {
+    return CellItem{caption, value, TextStyle::body, CellColour::text, std::nullopt};
 }
 
-CellLabel value(const QRectF& frame, const QString& text) {
-    CellLabel label = cellLabel(frame, text, 12, false, Qt::black);
-    label.minimumFontSize = 9;
-    return label;
-}
-
+// The uplink and downlink, then the activity button and the record's comment.
 TableViewCell recordCell(const FrequencyRecord& record) {
     TableViewCell cell;
     cell.accessory = AccessoryType::disclosureIndicator;
-    cell.labels.push_back(caption({10, 0, 50, 22}, QStringLiteral("Uplink")));
-    cell.labels.push_back(value({60, 0, 90, 22}, record.uplink.value_or(QString())));
-    cell.labels.push_back(caption({150, 0, 70, 22}, QStringLiteral("Downlink")));
-    cell.labels.push_back(value({220, 0, 70, 22}, record.downlink.value_or(QString())));
-    cell.labels.push_back(value({85, 22, 200, 20}, record.comment.value_or(QString())));
-    CellButton button;
-    button.frame = {10, 22, 70, 22};
-    button.title = record.active ? QStringLiteral("Active") : QStringLiteral("Inactive");
-    button.titleColor = record.active ? QColor(Qt::yellow) : QColor(Qt::black);
-    button.background = record.active ? QColor(Qt::red) : QColor(Qt::transparent);
-    cell.button = button;
+    cell.lines.push_back(
+        {captioned(QStringLiteral("Uplink"), record.uplink.value_or(QString())),
+         captioned(QStringLiteral("Downlink"), record.downlink.value_or(QString()))});
+    CellItem activity{QString(),
+                      record.active ? QStringLiteral("Active") : QStringLiteral("Inactive"),
+                      TextStyle::emphasis, CellColour::text, CellButton{}};
+    // The active record's button is lit in the same colours in every palette.
+    if (record.active) activity.button = CellButton{QColor(Qt::yellow), QColor(Qt::red)};
+    CellLine second{activity};
+    if (record.comment) second.push_back(captioned(QString(), *record.comment));
+    cell.lines.push_back(second);
     return cell;
 }
 
 TableViewCell newRecordCell() {
     TableViewCell cell;
-    CellLabel label = cellLabel({10, 0, 280, 44}, QStringLiteral("Enter new frequency data here"),
-                                17, true, Qt::darkGray);
-    label.minimumFontSize = 12;
-    cell.labels.push_back(label);
+    cell.lines = {cellLine(QStringLiteral("Enter new frequency data here"), TextStyle::emphasis,
+                           CellColour::placeholder)};
     return cell;
 }
 
+// The whole comment, on as many lines as it needs.
 TableViewCell commentCell(const std::optional<QString>& comments) {
     TableViewCell cell;
-    CellLabel label =
-        cellLabel({10, 0, 280, 42}, comments.value_or(QString()), 14, true, Qt::black);
-    label.wordWrap = true;
-    cell.labels.push_back(label);
+    cell.lines = {cellLine(comments.value_or(QString()), TextStyle::emphasis)};
     return cell;
 }
 
@@ -160,7 +149,9 @@ QString SatelliteDetailsController::titleForHeaderInSection(int section) {
         case commentSection:
             return QStringLiteral("Comments");
         default:
-            return QStringLiteral("Future Passes");
+            // The passes' times are in the zone named here, once for all of them.
+            return QStringLiteral("Future Passes (%1)")
+                .arg(appDelegate_->zoneAbbreviation(appDelegate_->now()));
     }
 }
 
@@ -178,13 +169,10 @@ TableViewCell SatelliteDetailsController::passCell(const PassData& pass) const {
         return date ? appDelegate_->formatTime(*date, passTimePattern) : QString();
     };
     TableViewCell cell;
-    cell.labels.push_back(caption({10, 0, 40, 22}, QStringLiteral("AOS")));
-    cell.labels.push_back(value({45, 0, 110, 22}, time(pass.aos())));
-    cell.labels.push_back(caption({150, 0, 40, 22}, QStringLiteral("LOS")));
-    cell.labels.push_back(value({190, 0, 110, 22}, time(pass.los())));
-    cell.labels.push_back(caption({10, 22, 110, 20}, QStringLiteral("Max Elevation")));
-    cell.labels.push_back(
-        value({115, 22, 175, 20}, QString::asprintf("%d °", pass.highestElevation())));
+    cell.lines.push_back({captioned(QStringLiteral("AOS"), time(pass.aos())),
+                          captioned(QStringLiteral("LOS"), time(pass.los()))});
+    cell.lines.push_back({captioned(QStringLiteral("Max Elevation"),
+                                    QString::asprintf("%d °", pass.highestElevation()))});
     return cell;
 }
 

@@ -1,45 +1,11 @@
 #include "SatelliteSearchController.h"
 
-#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
 #include "NavigationController.h"
 #include "SatelliteChoice.h"
 #include "SkelvorAppDelegate.h"
-
-namespace {
-
-const QColor labelBlue(0, 0, 255);
-
-// The name label: bold, up to two wrapped lines, its size shrunk from 20 down to 12 until the
-// name fits its frame.
-CellLabel nameLabel(const QString& name) {
-    const QRectF frame(0, 0, 200, 40);
-    CellLabel label = cellLabel(frame, name, 20, true, Qt::black);
-    label.wordWrap = true;
-    label.minimumFontSize = 12;
-    const QRectF tall(0, 0, frame.width(), 1000);
-    while (label.font.pixelSize() > label.minimumFontSize &&
-           QFontMetricsF(label.font).boundingRect(tall, Qt::TextWordWrap, name).height() >
-               frame.height()) {
-        label.font.setPixelSize(label.font.pixelSize() - 1);
-    }
-    return label;
-}
-
-// A category or status label: its size shrunk from 16 down to 12 until the text fits, and the
-// text cut short with an ellipsis when even that is too wide.
-CellLabel sideLabel(const QRectF& frame, const QString& text) {
-    CellLabel label = cellLabel(frame, text, 16, true, labelBlue);
-    label.minimumFontSize = 12;
-    QFont smallest = label.font;
-    smallest.setPixelSize(static_cast<int>(label.minimumFontSize));
-    label.text = QFontMetricsF(smallest).elidedText(text, Qt::ElideRight, frame.width());
-    return label;
-}
-
-}  // namespace
 
 SatelliteSearchController::SatelliteSearchController()
     : appDelegate_(SkelvorAppDelegate::shared()) {}
@@ -82,7 +48,7 @@ void SatelliteSearchController::textDidChange(SearchBar&, const QString& text) {
         selected.insert(satellite.get());
     }
     for (selection::SearchResult& result :
-         selection::findByNamePrefix(appDelegate_->knownSatellites(), text)) {
+         selection::findByName(appDelegate_->knownSatellites(), text)) {
         if (selected.contains(result.satellite.get())) {
             selectedSatellites_.insert(result.satellite.get());
         }
@@ -110,11 +76,13 @@ int SatelliteSearchController::numberOfRowsInSection(int) {
 
 TableViewCell SatelliteSearchController::cellForRow(IndexPath path) {
     const SatelliteData& satellite = *matchingSatellites_.at(static_cast<std::size_t>(path.row));
+    // The name, wrapped where it is long; its category and status in a column at its right.
     TableViewCell cell;
-    cell.text = satellite.commonName();
-    cell.labels.push_back(nameLabel(satellite.commonName()));
-    cell.labels.push_back(sideLabel({200, 0, 100, 20}, matchingCategoryNames_.at(path.row)));
-    cell.labels.push_back(sideLabel({200, 20, 100, 20}, satellite.operationalStatus()));
+    cell.lines = {cellLine(satellite.commonName(), TextStyle::title)};
+    cell.side = {
+        cellLine(matchingCategoryNames_.at(path.row), TextStyle::emphasis, CellColour::accent),
+        cellLine(satellite.operationalStatus(), TextStyle::emphasis, CellColour::accent)};
+    cell.checkable = true;
     cell.accessory = isSelectedHere(&satellite) ? AccessoryType::checkmark : AccessoryType::none;
     return cell;
 }

@@ -1,6 +1,7 @@
 // The search by name over all categories, shown over the satellites tab: from the second typed
-// character it lists every satellite whose name begins with the text, with its category and
-// status, ticked when selected; a tap selects or drops the satellite.
+// character it lists every satellite whose name begins with the text, then those whose name
+// holds it further on, each with its category and status, ticked when selected; a tap selects or
+// drops the satellite.
 #pragma once
 
 #include <QPointer>
@@ -41,7 +42,6 @@ public:
     bool canEditRow(IndexPath) override { return false; }
     void didSelectRow(IndexPath path) override;
     EditingStyle editingStyleForRow(IndexPath) override { return EditingStyle::none; }
-    double heightForRow(IndexPath) override { return 40.0; }
 
 protected:
     void loadView() override;

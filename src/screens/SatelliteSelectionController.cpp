@@ -55,6 +55,7 @@ const QString& SatelliteSelectionController::nameAt(IndexPath path) const {
 TableViewCell SatelliteSelectionController::cellForRow(IndexPath path) {
     TableViewCell cell;
     cell.text = nameAt(path);
+    cell.checkable = true;
     cell.accessory = appDelegate_->isSatelliteSelected(cell.text) ? AccessoryType::checkmark
                                                                   : AccessoryType::none;
     return cell;

@@ -1,6 +1,9 @@
 // The timeline: the coming passes of all selected satellites on one time axis, one row per
-// satellite and one bar per pass, over a content 640 points wide that scrolls sideways. Two
-// views draw its left and right halves; touching a bar opens that pass on the pass screen.
+// satellite, named at its left, and one bar per pass, over a content at least 640 points wide
+// that scrolls sideways where the window is narrower and takes the window's height. Two views
+// draw its left and right halves; clicking a bar, or choosing it with the arrow keys and
+// pressing Return, opens that pass on the pass screen. The rows follow the selection, the
+// position and the settings.
 #pragma once
 
 #include <QPointer>
@@ -12,6 +15,7 @@
 #include <optional>
 #include <vector>
 
+#include "NotificationCenter.h"
 #include "TimelineGeometry.h"
 #include "ViewController.h"
 
@@ -35,18 +39,31 @@ public:
 
     // Computes the rows: up to 10 passes of each selected satellite, in selection order.
     void loadSelectedSatellites();
-    // The rows of the last computation.
+    // The rows of the last computation, their bars laid out for the content's present size.
     const std::vector<TimelineEntries>& satellites() const { return satellites_; }
-    // The bars of the rows, as the views draw and touch them.
-    std::vector<timeline::TimelineRow> locations() const;
+    // The bars of the rows, as the views draw and touch them, laid out again first when the
+    // hour or the content's size has changed.
+    std::vector<timeline::TimelineRow> locations();
     // The name of the row's satellite.
     QString satelliteName(std::size_t row) const;
+    // The row sizes of the content's present height; none without rows.
+    std::optional<timeline::RowSizes> rowSizes() const;
+    // The content's left edge that the viewport shows.
+    double visibleLeft() const;
 
-    // Recomputes the rows when the timeline's hours changed since the last computation.
+    // Recomputes the rows when the timeline's hours or anything the passes hang on changed
+    // since the last computation.
     void viewWillAppear(bool animated) override;
+    void viewWillDisappear(bool animated) override;
 
     // Opens the pass of the row on the pass screen.
     void openPass(const timeline::TimelineHit& hit);
+    // The bar the keyboard stands on; none before the first arrow key.
+    std::optional<timeline::TimelineHit> currentBar() const { return currentBar_; }
+    // Moves the keyboard to a bar and shows it.
+    void selectBar(std::optional<timeline::TimelineHit> bar);
+    // In words, for assistive technology: the pass of a bar.
+    QString describeBar(const timeline::TimelineHit& bar) const;
 
     // The left and right halves, and the scroll view holding them; none before the view loads.
     TimelineView* view1() const;
@@ -60,16 +77,29 @@ protected:
 
 private:
     void createSubviews();
-    // The content height for the window's orientation: landscape when it is wider than tall.
-    float contentHeight() const;
+    double lineSpacing() const;
     void fitContent();
+    void layoutBars();
+    bool handleKey(QKeyEvent* event);
+    // A change of the selection, the position or a setting: the rows are computed again, at
+    // once while the timeline shows, else when it next appears.
+    void passesAltered();
+    void redraw();
 
     SkelvorAppDelegate* appDelegate_;
     QPointer<ScrollView> scrollView_;
     QPointer<TimelineView> view1_;
     QPointer<TimelineView> view2_;
     std::vector<TimelineEntries> satellites_;
+    std::vector<std::vector<timeline::PassTimes>> times_;
     // The satellite of each row, for opening its passes.
     std::vector<std::shared_ptr<SatelliteData>> rowSatellites_;
     std::int32_t timelineDuration_ = 0;
+    // What the bars were last laid out for.
+    std::optional<Date> layoutOrigin_;
+    QSizeF layoutSize_;
+    std::optional<timeline::TimelineHit> currentBar_;
+    bool stale_ = false;
+    bool shown_ = false;
+    std::vector<NotificationCenter::ObserverToken> observers_;
 };

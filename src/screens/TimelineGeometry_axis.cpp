@@ -9,11 +9,11 @@ namespace timeline {
 
 namespace {
 
-constexpr int labelledHours = 3;       // a dashed line and a clock label every third hour
+constexpr int labelledHours = 3;       // a dashed line every third hour, labels as room allows
 constexpr double tickLength = 4.0;     // points
 constexpr double lineTop = 2.0;        // where the dashed lines end, points from the top
-constexpr double labelRise = 20.0;     // clock labels' top, points above the view's bottom
-constexpr double nameSpacing = 120.0;  // least distance between a row's labelled bar ends
+constexpr double labelGap = 6.0;       // least points between two clock labels
+constexpr double nameSpacing = 120.0;  // least distance between a row's named bar ends
 constexpr double nameReach = 100.0;    // how far left of the view a bar still counts
 constexpr double nameGap = 2.0;        // points between a bar's end and its name
 
@@ -25,6 +25,13 @@ bool isPlaceable(const QRectF& frame) {
 
 QLineF upFromBase(double x, double height, double top) { return QLineF(x, height - 1, x, top); }
 
+// Every how many hours a label stands: a multiple of three, far enough apart for the widest.
+int labelStep(double hour, double widestLabel) {
+    if (!(hour > 0)) return labelledHours;
+    const double apart = (widestLabel + labelGap) / (labelledHours * hour);
+    return labelledHours * std::max(1, static_cast<int>(std::ceil(apart)));
+}
+
 }  // namespace
 
 double hourWidth(double viewWidth, std::int32_t hours) {
@@ -33,23 +40,36 @@ double hourWidth(double viewWidth, std::int32_t hours) {
 }
 
 std::optional<TimelineAxis> timelineAxis(const QRectF& frame, std::int32_t hours, Date origin,
-                                         Date now, const SettingsStore& settings) {
+                                         Date now, const SettingsStore& settings,
+                                         const TextMetrics& metrics) {
     if (hours <= 0 || !isPlaceable(frame) || !std::isfinite(now - origin)) return std::nullopt;
     const double width = frame.width();
     const double height = frame.height();
     const double xoff = -frame.x();
+    const double contentRight = xoff + 2 * width;
     const double hour = hourWidth(width, hours);
     TimelineAxis axis;
-    axis.axis = QLineF(xoff, height - 1, xoff + 2 * width - 1, height - 1);
+    axis.axis = QLineF(xoff, height - 1, contentRight - 1, height - 1);
+    const auto label = [&](std::int32_t i) {
+        const QString time = settings.formatTime(origin + i * 3600.0, QStringLiteral("HH:mm"));
+        return i == 0 ? time + u' ' + settings.zoneAbbreviation(origin) : time;
+    };
+    const int step = labelStep(hour, metrics.width(label(0)));
+    const double labelTop = height - axisBand(metrics.lineSpacing);
     for (std::int32_t i = 0; i <= hours; ++i) {
         const double x = xoff + i * hour + 1;
         if (i % labelledHours != 0) {
             axis.ticks.push_back(upFromBase(x, height, height - 1 - tickLength));
-            continue;
+        } else if (i > 0) {
+            axis.hourLines.push_back(upFromBase(x, height, lineTop));
         }
-        if (i > 0) axis.hourLines.push_back(upFromBase(x, height, lineTop));
-        axis.labels.push_back({QPointF(x, height - labelRise),
-                               settings.formatTime(origin + i * 3600.0, QStringLiteral("HH:mm"))});
+        if (i % step != 0) continue;
+        const QString text = label(i);
+        const double left = std::min(x, contentRight - metrics.width(text));
+        const bool meetsPrevious =
+            !axis.labels.empty() && left < axis.labels.back().topLeft.x() +
+                                               metrics.width(axis.labels.back().text) + labelGap;
+        if (!meetsPrevious) axis.labels.push_back({QPointF(left, labelTop), text});
     }
     axis.now = upFromBase(xoff + (now - origin) / 3600.0 * hour + 1, height, lineTop);
     return axis;
@@ -64,15 +84,19 @@ RowColour rowColour(std::size_t row) {
 // that both views agree on which bars are named; a view keeps every name that starts left of
 // its right edge, so that a long name crossing from the left view into the right one is drawn
 // on by the right one.
-std::vector<RowDrawing> rowsInView(const std::vector<TimelineRow>& rows, const QRectF& frame) {
+std::vector<RowDrawing> rowsInView(const std::vector<TimelineRow>& rows,
+                                   const std::vector<double>& nameWidths, const QRectF& frame) {
     std::vector<RowDrawing> drawings;
+    const double contentWidth = 2 * frame.width();
     for (std::size_t n = 0; n < rows.size(); ++n) {
         RowDrawing& drawing = drawings.emplace_back();
         drawing.colour = rowColour(n);
+        const double nameWidth = n < nameWidths.size() ? nameWidths[n] : 0.0;
+        const double spacing = std::max(nameSpacing, nameWidth + 2 * nameGap);
         double labelledEnd = -nameReach;
         for (const std::optional<QRectF>& location : rows[n]) {
             if (!location || !(location->left() < contentWidth)) continue;
-            const bool named = location->right() - labelledEnd > nameSpacing;
+            const bool named = location->right() - labelledEnd > spacing;
             if (named) labelledEnd = location->right();
             const QRectF bar = location->translated(-frame.x(), 0.0);
             if (!(bar.left() < frame.width())) continue;

@@ -1,11 +1,12 @@
 // The table asks its data source and delegate as a phone table does: rows painted from values,
 // presses choosing rows or pressing a row's button, and while editing the delete control with
-// its confirmation, the insert control and the move handles.
+// its confirmation, the insert control and the move handles; the keyboard reaches all of it.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QTest>
 
+#include "CellLayout.h"
 #include "SegmentedControl.h"
 #include "TableRowLayout.h"
 #include "TableView.h"
@@ -23,8 +24,13 @@ struct Rows : TableViewDataSource, TableViewDelegate {
     TableViewCell cellForRow(IndexPath path) override {
         ++cellsMade;
         TableViewCell cell;
-        cell.text = path.section == 0 ? names.at(path.row) : QStringLiteral("add");
-        if (path.section == 0) cell.button = CellButton{{10, 22, 70, 22}, QStringLiteral("x")};
+        if (path.section == 1) {
+            cell.text = QStringLiteral("add");
+            return cell;
+        }
+        CellItem button{QString(), QStringLiteral("x"), TextStyle::body, CellColour::text,
+                        CellButton{}};
+        cell.lines = {cellLine(names.at(path.row), TextStyle::title), {button}};
         return cell;
     }
     EditingStyle editingStyleForRow(IndexPath path) override {
@@ -62,6 +68,32 @@ protected:
     QPoint rightEdge(IndexPath path, int fromRight, int y) {
         return {table.rectForRow(path).width() - fromRight, y};
     }
+    // The centre of the row's button, where the table placed it.
+    QPoint buttonOf(IndexPath path) {
+        for (const PlacedPiece& piece : table.geometryForRow(path, table.rectForRow(path)).pieces) {
+            if (piece.button) return piece.rect.center().toPoint();
+        }
+        ADD_FAILURE() << "no button";
+        return {};
+    }
+
+    void key(Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+        QTest::keyClick(&table, key, modifiers);
+    }
+
+    // Makes the row the keyboard's current one, as the arrow keys would.
+    void standOn(IndexPath path) {
+        table.setFocus();
+        table.setCurrentIndex(table.model()->index(listRow(path), 0));
+    }
+
+    int listRow(IndexPath path) {
+        for (int row = 0; row < table.model()->rowCount(); ++row) {
+            if (table.visualRect(table.model()->index(row, 0)) == table.rectForRow(path))
+                return row;
+        }
+        return -1;
+    }
 
     Rows rows;
     TableView table{TableViewStyle::grouped};
@@ -71,7 +103,7 @@ protected:
 
 TEST_F(Table, PressesChooseRowsOrPressTheirButton) {
     press({0, 1}, {200, 10});
-    press({0, 2}, {40, 30});
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, buttonOf({0, 2}));
     ASSERT_EQ(rows.chosen.size(), 1u);
     EXPECT_EQ(rows.chosen[0], (IndexPath{0, 1}));
     EXPECT_EQ(table.indexPathForSelectedRow(), (IndexPath{0, 1}));
@@ -124,17 +156,75 @@ TEST_F(Table, TheMoveHandleMovesARowByOneWithinItsSection) {
     EXPECT_EQ(rows.names, QStringList({"B", "A", "C"}));
 }
 
+TEST_F(Table, TheKeyboardOpensPressesDeletesAndMovesRows) {
+    standOn({0, 1});
+    key(Qt::Key_Down);
+    key(Qt::Key_Return);
+    ASSERT_EQ(rows.chosen.size(), 1u);
+    EXPECT_EQ(rows.chosen[0], (IndexPath{0, 2}));
+    key(Qt::Key_Space);
+    ASSERT_EQ(rows.buttons.size(), 1u);
+    EXPECT_EQ(rows.buttons[0], (IndexPath{0, 2}));
+
+    table.setEditing(true, true);
+    key(Qt::Key_Up, Qt::AltModifier);
+    EXPECT_EQ(rows.names, QStringList({"A", "C", "B"}));
+    EXPECT_EQ(table.currentRow(), (IndexPath{0, 1})) << "the keyboard goes with the row";
+    key(Qt::Key_Delete);
+    EXPECT_EQ(table.pendingDeletion(), (IndexPath{0, 1}));
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(table.pendingDeletion());
+    key(Qt::Key_Delete);
+    key(Qt::Key_Return);
+    EXPECT_EQ(rows.names, QStringList({"A", "B"}));
+    EXPECT_TRUE(rows.chosen.size() == 1u) << "nothing opens while editing";
+}
+
+TEST_F(Table, ReturnOnAnInsertRowInserts) {
+    table.setEditing(true, true);
+    standOn({1, 0});
+    key(Qt::Key_Return);
+    ASSERT_EQ(rows.commits.size(), 1u);
+    EXPECT_EQ(rows.commits[0], std::make_pair(EditingStyle::insert, IndexPath{1, 0}));
+}
+
+TEST_F(Table, TheArrowKeysPassOverHeadingsAndAReloadKeepsTheCurrentRow) {
+    table.setFocus();
+    key(Qt::Key_Down);
+    key(Qt::Key_Up);
+    EXPECT_EQ(table.currentRow(), (IndexPath{0, 0})) << "the heading above is not a row";
+    key(Qt::Key_Down);
+    table.reloadData();
+    EXPECT_EQ(table.currentRow(), (IndexPath{0, 1}));
+}
+
+TEST_F(Table, AssistiveTechnologyReadsRowsAsPhrasesAndHeadingsCannotBeChosen) {
+    const QModelIndex heading = table.model()->index(0, 0);
+    EXPECT_EQ(heading.data(Qt::AccessibleTextRole).toString(), "Records");
+    EXPECT_EQ(table.model()->flags(heading), Qt::NoItemFlags);
+    EXPECT_EQ(table.model()->index(1, 0).data(Qt::AccessibleTextRole).toString(), "A, x");
+}
+
 TEST(RowLayout, EditingMakesRoomForTheControlAndTheHandle) {
     const QRectF row(0, 100, 320, 44);
-    const RowRegions plain = rowRegions(row, false, EditingStyle::remove, true, false);
+    const RowState editedState{TableMode::editing, EditingStyle::remove, RowMove::movable,
+                               RowDeletion::confirming, 80.0};
+    RowState plainState = editedState;
+    plainState.mode = TableMode::normal;
+    plainState.deletion = RowDeletion::none;
+    const RowRegions plain = rowRegions(row, plainState, 10.0);
     EXPECT_TRUE(plain.editingControl.isEmpty());
     EXPECT_TRUE(plain.moveUp.isEmpty());
-    EXPECT_EQ(plain.contentOrigin, QPointF(0, 100));
-    const RowRegions edited = rowRegions(row, true, EditingStyle::remove, true, true);
-    EXPECT_EQ(edited.contentOrigin, QPointF(editingControlWidth, 100));
+    EXPECT_EQ(plain.content, QRectF(10, 100, 320 - 10 - accessoryWidth, 44));
+    const RowRegions edited = rowRegions(row, editedState, 10.0);
+    EXPECT_EQ(edited.content.left(), editingControlWidth + 10);
+    EXPECT_EQ(edited.content.right(), edited.deleteConfirmation.left() + 0.0);
     EXPECT_EQ(edited.moveUp.bottom(), edited.moveDown.top());
     EXPECT_LE(edited.deleteConfirmation.right(), edited.moveUp.left());
-    EXPECT_TRUE(rowRegions(row, true, EditingStyle::none, false, false).editingControl.isEmpty());
+    EXPECT_EQ(edited.deleteConfirmation.width(), 80.0 - 4);
+    RowState none = editedState;
+    none.style = EditingStyle::none;
+    EXPECT_TRUE(rowRegions(row, none, 10.0).editingControl.isEmpty());
 }
 
 TEST(Segments, AMomentaryControlShowsItsSegmentOnlyDuringTheAction) {

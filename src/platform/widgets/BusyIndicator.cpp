@@ -10,6 +10,7 @@ constexpr int side = 37;
 BusyIndicator::BusyIndicator(QWidget* parent) : QWidget(parent) {
     setFixedSize(side + 20, side + 20);
     setAttribute(Qt::WA_TransparentForMouseEvents);
+    setAccessibleName(QStringLiteral("Busy"));
     turning_.setInterval(80);
     connect(&turning_, &QTimer::timeout, this, [this] {
         step_ = (step_ + 1) % spokes;

@@ -93,10 +93,3 @@ void DrawingContext::drawText(const QString& text, QPointF topLeft, const QFont&
 void DrawingContext::drawImage(const QRectF& target, const QImage& image, const QRectF& source) {
     painter_.drawImage(target, image, source);
 }
-
-QFont DrawingContext::systemFont(double pointSize, bool bold) {
-    QFont font;
-    font.setPixelSize(static_cast<int>(std::lround(pointSize)));
-    font.setBold(bold);
-    return font;
-}

@@ -1,6 +1,7 @@
 // Drawing into a view or an image: a current path built of moves, lines, arcs and rectangles,
 // stroked or filled; solid or dashed lines; colours; text drawn with its top-left corner at a
-// point; images. Lengths are in points, one point being one pixel of the view.
+// point; images. Lengths are in the view's units; the stroke and fill start black, and views
+// set them from their palette.
 #pragma once
 
 #include <QColor>
@@ -40,9 +41,6 @@ public:
     void fillRect(const QRectF& rect, const QColor& colour);
     void drawText(const QString& text, QPointF topLeft, const QFont& font);
     void drawImage(const QRectF& target, const QImage& image, const QRectF& source);
-
-    // The system font of this size in points.
-    static QFont systemFont(double pointSize, bool bold = false);
 
 private:
     QPainter painter_;

@@ -2,8 +2,11 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QEvent>
 #include <QMainWindow>
 #include <QPushButton>
+#include <QTimer>
+#include <functional>
 
 namespace {
 
@@ -16,6 +19,30 @@ QWidget* mainWindow() {
     return nullptr;
 }
 
+// Calls back once, as soon as the event loop runs after the watched window has appeared.
+class ShowWatch : public QObject {
+public:
+    ShowWatch(QWidget* window, std::function<void()> shown)
+        : QObject(window), shown_(std::move(shown)) {
+        window->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::Show) {
+            watched->removeEventFilter(this);
+            QTimer::singleShot(0, this, [this] {
+                shown_();
+                deleteLater();
+            });
+        }
+        return false;
+    }
+
+private:
+    std::function<void()> shown_;
+};
+
 }  // namespace
 
 MessageBoxAlertView::MessageBoxAlertView(const QString& title, const QString& message,
@@ -25,7 +52,7 @@ MessageBoxAlertView::MessageBoxAlertView(const QString& title, const QString& me
     box_->setTextFormat(Qt::RichText);
     box_->setText(QStringLiteral("<b>%1</b>").arg(title.toHtmlEscaped()));
     box_->setInformativeText(message);
-    box_->setWindowModality(Qt::NonModal);
+    box_->setWindowModality(box_->parentWidget() ? Qt::WindowModal : Qt::ApplicationModal);
     for (const QString& text : buttons) {
         buttonWidgets_.append(box_->addButton(text, QMessageBox::AcceptRole));
     }
@@ -41,6 +68,7 @@ MessageBoxAlertView::MessageBoxAlertView(const QString& title, const QString& me
 // the delegate has heard it; the delegate may meanwhile run an event loop of its own (a
 // download), so the box goes only once it has finished closing, never within that loop.
 MessageBoxAlertView::~MessageBoxAlertView() {
+    delete windowWatch_.data();
     if (!box_) return;
     QMessageBox* box = box_.data();
     QObject::disconnect(box, nullptr, nullptr, nullptr);
@@ -52,7 +80,33 @@ MessageBoxAlertView::~MessageBoxAlertView() {
     }
 }
 
-void MessageBoxAlertView::dismissWithClickedButtonIndex(int) { box_->hide(); }
+void MessageBoxAlertView::show() {
+    QWidget* window = box_->parentWidget();
+    if (window && !window->isVisible()) {
+        waiting_ = true;
+        if (!windowWatch_) {
+            windowWatch_ = new ShowWatch(window, [this] {
+                if (waiting_) present();
+            });
+        }
+        return;
+    }
+    present();
+}
+
+// The dialog centres itself on its window when it first shows; it is raised and given the
+// keyboard, its first button taking Return.
+void MessageBoxAlertView::present() {
+    waiting_ = false;
+    box_->show();
+    box_->raise();
+    box_->activateWindow();
+}
+
+void MessageBoxAlertView::dismissWithClickedButtonIndex(int) {
+    waiting_ = false;
+    box_->hide();
+}
 
 void MessageBoxAlertView::clickButton(int buttonIndex) {
     if (buttonIndex >= 0 && buttonIndex < buttonWidgets_.size()) {

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHideEvent>
+#include <QKeyEvent>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -13,6 +14,8 @@ NavigationController::NavigationController(std::unique_ptr<ViewController> root,
       titleLabel_(new QLabel),
       pages_(new QStackedWidget) {
     backButton_->setText(QStringLiteral("‹ Back"));
+    backButton_->setAccessibleName(QStringLiteral("Back"));
+    backButton_->setToolTip(QStringLiteral("Back (Escape, Alt+Left)"));
     backButton_->setAutoRaise(true);
     connect(backButton_, &QToolButton::clicked, this, [this] { popViewControllerAnimated(true); });
     QFont titleFont = titleLabel_->font();
@@ -77,6 +80,7 @@ void NavigationController::presentModalViewController(std::unique_ptr<ViewContro
     if (shown_) modal_->viewWillAppear(true);
     bar_->hide();
     pages_->setCurrentWidget(view);
+    if (isVisible()) focusFirstIn(view);
 }
 
 void NavigationController::dismissModalViewControllerAnimated(bool) {
@@ -89,6 +93,27 @@ void NavigationController::dismissModalViewControllerAnimated(bool) {
     retire(std::move(leaving));
 }
 
+bool NavigationController::goBack() {
+    if (modal_) {
+        dismissModalViewControllerAnimated(true);
+        return true;
+    }
+    if (stack_.size() < 2) return false;
+    popViewControllerAnimated(true);
+    return true;
+}
+
+void NavigationController::keyPressEvent(QKeyEvent* event) {
+    const bool back = (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) ||
+                      (event->key() == Qt::Key_Left && event->modifiers() == Qt::AltModifier) ||
+                      event->matches(QKeySequence::Back);
+    if (back && goBack()) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
 void NavigationController::retire(std::unique_ptr<ViewController> controller) {
     if (controller->isViewLoaded()) pages_->removeWidget(controller->view());
     controller.release()->deleteLater();
@@ -97,6 +122,23 @@ void NavigationController::retire(std::unique_ptr<ViewController> controller) {
 void NavigationController::showController(ViewController* controller) {
     pages_->setCurrentWidget(controller->view());
     refreshBar(controller);
+    if (isVisible()) focusFirstIn(controller->view());
+}
+
+void NavigationController::focusVisibleScreen() { focusFirstIn(visibleController()->view()); }
+
+// The keyboard follows the user to the screen that comes on: its first control that takes the
+// focus by the Tab key.
+void NavigationController::focusFirstIn(QWidget* view) {
+    for (QWidget* widget = view; widget; widget = widget->nextInFocusChain()) {
+        if (widget != view && !view->isAncestorOf(widget)) return;
+        if (widget->isVisibleTo(view) && widget->isEnabled() &&
+            (widget->focusPolicy() & Qt::TabFocus)) {
+            widget->setFocus(Qt::OtherFocusReason);
+            return;
+        }
+        if (widget->nextInFocusChain() == view) return;
+    }
 }
 
 void NavigationController::refreshBar(ViewController* controller) {

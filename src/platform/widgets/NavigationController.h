@@ -2,7 +2,8 @@
 // items, and a back button while a screen lies below it. The stack owns its screens. Showing
 // and hiding are passed to the screens: the screen that comes on top hears viewWillAppear, the
 // one that goes away or is covered hears viewWillDisappear, and the top screen hears both when
-// the stack itself is shown or hidden (a tab switch).
+// the stack itself is shown or hidden (a tab switch). Escape and Alt+Left, when the screen
+// leaves them unused, go back as the back button does, or close a screen shown over the stack.
 #pragma once
 
 #include <QLabel>
@@ -27,6 +28,13 @@ public:
     // Shows a screen over the whole stack, without the bar, until it is dismissed.
     void presentModalViewController(std::unique_ptr<ViewController> controller, bool animated);
     void dismissModalViewControllerAnimated(bool animated);
+    // Closes the screen shown over the stack, else takes the top screen off; false when only
+    // the root is left.
+    bool goBack();
+    // The screen the user sees: the one shown over the stack, else the top one.
+    ViewController* visibleController() const;
+    // Gives the keyboard to the first control of the screen the user sees.
+    void focusVisibleScreen();
 
     ViewController* topViewController() const;
     ViewController* modalViewController() const { return modal_.get(); }
@@ -39,10 +47,11 @@ public:
 protected:
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
-    ViewController* visibleController() const;
     void showController(ViewController* controller);
+    static void focusFirstIn(QWidget* view);
     void placeBarItem(QWidget* item, QPointer<QWidget>& slot, int index);
     void retire(std::unique_ptr<ViewController> controller);
     // The stack is shown or hidden as a whole, as by a tab switch or the window.

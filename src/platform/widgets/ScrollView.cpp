@@ -1,6 +1,13 @@
 #include "ScrollView.h"
 
+#include <QKeyEvent>
 #include <QScrollBar>
+
+namespace {
+
+constexpr int focusFrameWidth = 2;
+
+}  // namespace
 
 ScrollView::ScrollView(QWidget* parent) : QScrollArea(parent) {
     setWidget(new QWidget);
@@ -31,6 +38,32 @@ void ScrollView::scrollRectToVisible(const QRect& rect, bool) {
         offset.setY(std::max(rect.top(), rect.bottom() - visible.height()));
     }
     setContentOffset(offset);
+}
+
+void ScrollView::setShowsFocus(bool shows) {
+    setFocusPolicy(shows ? Qt::StrongFocus : Qt::NoFocus);
+    setFrameStyle(shows ? QFrame::Box | QFrame::Plain : QFrame::NoFrame);
+    setLineWidth(shows ? focusFrameWidth : 0);
+    // The frame takes the window's colour until the focus comes.
+    setForegroundRole(hasFocus() ? QPalette::Highlight : QPalette::Window);
+}
+
+void ScrollView::focusInEvent(QFocusEvent* event) {
+    QScrollArea::focusInEvent(event);
+    setForegroundRole(QPalette::Highlight);
+}
+
+void ScrollView::focusOutEvent(QFocusEvent* event) {
+    QScrollArea::focusOutEvent(event);
+    setForegroundRole(QPalette::Window);
+}
+
+void ScrollView::keyPressEvent(QKeyEvent* event) {
+    if (keyAction_ && keyAction_(event)) {
+        event->accept();
+        return;
+    }
+    QScrollArea::keyPressEvent(event);
 }
 
 void ScrollView::scrollContentsBy(int dx, int dy) {

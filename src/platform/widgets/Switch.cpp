@@ -4,19 +4,16 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
+#include <cmath>
+
+#include "TextStyle.h"
 
 namespace {
 
-constexpr int trackHeight = 28;
 constexpr int knobInset = 2;
-constexpr int textMargin = 8;  // between the text and the track's end or the knob
-constexpr int shortestTrack = 79;
-constexpr int textPixelSize = 13;
-
-const QColor onColour(0x2f, 0x7c, 0xf6);
-const QColor offColour(0xe4, 0xe4, 0xe7);
-const QColor offTextColour(0x55, 0x55, 0x5c);
-const QColor edgeColour(0xb8, 0xb8, 0xbe);
+constexpr int textMargin = 8;               // between the text and the track's end or the knob
+constexpr double trackLines = 1.8;          // the track's height, in lines of its text
+constexpr double shortestTrackRatio = 2.8;  // the least width, in track heights
 
 }  // namespace
 
@@ -44,19 +41,20 @@ void Switch::setTexts(const QString& onText, const QString& offText) {
 }
 
 QFont Switch::textFont() const {
-    QFont shown = font();
-    shown.setPixelSize(textPixelSize);
+    QFont shown = fontFor(TextStyle::detail, font());
     shown.setBold(true);
     return shown;
 }
 
-// Wide enough for the longer text beside the knob.
+// As high as its text needs with some room, and wide enough for the longer text beside the knob.
 QSize Switch::sizeHint() const {
     const QFontMetrics metrics(textFont());
+    const int height = static_cast<int>(std::ceil(metrics.height() * trackLines));
     const int text =
         std::max(metrics.horizontalAdvance(onText_), metrics.horizontalAdvance(offText_));
-    const int knob = trackHeight - 2 * knobInset;
-    return {std::max(shortestTrack, text + 2 * textMargin + knob + knobInset), trackHeight};
+    const int knob = height - 2 * knobInset;
+    const int shortest = static_cast<int>(std::ceil(height * shortestTrackRatio));
+    return {std::max(shortest, text + 2 * textMargin + knob + knobInset), height};
 }
 
 bool Switch::hitButton(const QPoint& position) const { return rect().contains(position); }
@@ -67,7 +65,10 @@ void Switch::paintEvent(QPaintEvent*) {
     const QRectF track = QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5);
     const double radius = track.height() / 2.0;
     const bool on = isOn();
-    const QColor fill = isEnabled() ? (on ? onColour : offColour) : offColour.lighter(105);
+    const QPalette& colours = palette();
+    const QColor onColour = colours.color(QPalette::Highlight);
+    const QColor edgeColour = colours.color(QPalette::Mid);
+    const QColor fill = on && isEnabled() ? onColour : colours.color(QPalette::Button);
 
     painter.setPen(QPen(on ? onColour.darker(115) : edgeColour, 1.0));
     painter.setBrush(fill);
@@ -84,16 +85,17 @@ void Switch::paintEvent(QPaintEvent*) {
            : QRectF(knob.right() + textMargin, track.top(),
                     track.right() - textMargin - knob.right() - textMargin, track.height());
     painter.setFont(textFont());
-    painter.setPen(on ? QColor(Qt::white) : offTextColour);
+    painter.setPen(colours.color(on ? QPalette::HighlightedText : QPalette::ButtonText));
     painter.drawText(textRoom, Qt::AlignCenter, on ? onText_ : offText_);
 
     painter.setPen(QPen(edgeColour, 1.0));
     painter.setBrush(Qt::white);
     painter.drawEllipse(knob);
 
+    // The focus ring stands out against the track whether it is lit or not.
     if (hasFocus()) {
-        painter.setPen(QPen(palette().highlight().color(), 1.5));
+        painter.setPen(QPen(on ? colours.color(QPalette::HighlightedText) : onColour, 2.0));
         painter.setBrush(Qt::NoBrush);
-        painter.drawRoundedRect(track.adjusted(1, 1, -1, -1), radius - 1, radius - 1);
+        painter.drawRoundedRect(track.adjusted(1.5, 1.5, -1.5, -1.5), radius - 1.5, radius - 1.5);
     }
 }

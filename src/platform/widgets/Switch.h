@@ -1,5 +1,6 @@
 // An on/off switch: a rounded track with a round knob, the knob at the right when on. The track
-// shows the text of the state it is in ("ON" and "OFF" unless given others). Flipping it by
+// shows the text of the state it is in ("ON" and "OFF" unless given others), sized by the font
+// and coloured by the palette; assistive technology reads it as a checkable button. Flipping it by
 // mouse or keyboard calls its action with the new state; setting it from the program does not.
 #pragma once
 

@@ -2,36 +2,43 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <cmath>
 
+#include "CellLayout.h"
 #include "TableModel.h"
 #include "TableRowLayout.h"
 #include "TableView.h"
 
 namespace {
 
-const QColor selectionGrey(217, 217, 217);
-const QColor separatorGrey(224, 224, 224);
-const QColor headerBand(240, 240, 244);
-const QColor accessoryGrey(150, 150, 150);
-const QColor checkBlue(50, 79, 133);
+// The editing controls keep their colours in every palette: red removes, green inserts.
+const QColor removeRed(220, 53, 34);
+const QColor insertGreen(56, 142, 60);
+constexpr double selectionOpacity = 0.3;  // the highlight under a chosen row's texts
 
-QFont shrunkToFit(const CellLabel& label) {
-    QFont font = label.font;
-    if (label.minimumFontSize <= 0.0 || label.wordWrap) return font;
-    while (font.pixelSize() > label.minimumFontSize &&
-           QFontMetricsF(font).horizontalAdvance(label.text) > label.frame.width()) {
-        font.setPixelSize(font.pixelSize() - 1);
-    }
-    return font;
+QColor mixed(const QColor& under, const QColor& over, double opacity) {
+    return QColor::fromRgbF(
+        static_cast<float>(under.redF() + (over.redF() - under.redF()) * opacity),
+        static_cast<float>(under.greenF() + (over.greenF() - under.greenF()) * opacity),
+        static_cast<float>(under.blueF() + (over.blueF() - under.blueF()) * opacity));
 }
 
-void paintLabel(QPainter* painter, const CellLabel& label, QPointF origin) {
-    const QRectF frame = label.frame.translated(origin);
-    if (label.background.alpha() > 0) painter->fillRect(frame, label.background);
-    painter->setFont(shrunkToFit(label));
-    painter->setPen(label.color);
-    const int flags = static_cast<int>(label.alignment) | (label.wordWrap ? Qt::TextWordWrap : 0);
-    painter->drawText(frame, flags, label.text);
+QColor colourOf(CellColour colour, const QPalette& palette) {
+    switch (colour) {
+        case CellColour::accent:
+            return palette.color(QPalette::Link);
+        case CellColour::placeholder:
+            return palette.color(QPalette::PlaceholderText);
+        case CellColour::text:
+            break;
+    }
+    return palette.color(QPalette::Text);
+}
+
+QColor faint(const QPalette& palette) {
+    QColor colour = palette.color(QPalette::Text);
+    colour.setAlphaF(0.45f);
+    return colour;
 }
 
 void paintCircleSign(QPainter* painter, const QRectF& area, const QColor& colour, bool plus) {
@@ -45,7 +52,7 @@ void paintCircleSign(QPainter* painter, const QRectF& area, const QColor& colour
     painter->setBrush(Qt::NoBrush);
 }
 
-void paintTriangle(QPainter* painter, const QRectF& area, bool up) {
+void paintTriangle(QPainter* painter, const QRectF& area, bool up, const QColor& colour) {
     const QPointF c = area.center();
     const double h = up ? -4.0 : 4.0;
     QPainterPath path;
@@ -53,7 +60,18 @@ void paintTriangle(QPainter* painter, const QRectF& area, bool up) {
     path.lineTo(c + QPointF(6, -h));
     path.lineTo(c + QPointF(0, h));
     path.closeSubpath();
-    painter->fillPath(path, accessoryGrey);
+    painter->fillPath(path, colour);
+}
+
+void paintButton(QPainter* painter, const QPalette& palette, const PlacedPiece& piece) {
+    const QRectF box = piece.rect.adjusted(0.5, 0.5, -0.5, -0.5);
+    painter->setPen(piece.button->background ? QPen(Qt::NoPen) : QPen(faint(palette), 1.0));
+    painter->setBrush(piece.button->background.value_or(Qt::transparent));
+    painter->drawRoundedRect(box, 4, 4);
+    painter->setBrush(Qt::NoBrush);
+    painter->setFont(piece.font);
+    painter->setPen(piece.button->titleColour.value_or(palette.color(QPalette::Text)));
+    painter->drawText(piece.rect, Qt::AlignCenter | Qt::TextDontClip | piece.flags, piece.text);
 }
 
 }  // namespace
@@ -63,112 +81,99 @@ TableCellPainter::TableCellPainter(TableView* table, TableModel* model)
 
 QSize TableCellPainter::sizeHint(const QStyleOptionViewItem&, const QModelIndex& index) const {
     const TableModel::Entry& entry = model_->entryAt(index.row());
-    if (entry.header) return {320, headerHeight};
-    const double height = table_->delegate() ? table_->delegate()->heightForRow(entry.path) : 44.0;
-    return {320, static_cast<int>(height)};
+    const int width = table_->viewport()->width();
+    if (entry.header) return {width, static_cast<int>(std::ceil(table_->headerHeight()))};
+    const CellGeometry geometry = table_->geometryForRow(entry.path, QRectF(0, 0, width, 1));
+    return {width, static_cast<int>(std::ceil(geometry.height))};
 }
 
 void TableCellPainter::paint(QPainter* painter, const QStyleOptionViewItem& option,
                              const QModelIndex& index) const {
     const TableModel::Entry& entry = model_->entryAt(index.row());
+    const QPalette& palette = option.palette;
     painter->save();
     painter->setRenderHint(QPainter::Antialiasing);
     if (entry.header) {
-        paintHeader(painter, option.rect, model_->headerTitle(entry.path.section));
+        paintHeader(painter, option, model_->headerTitle(entry.path.section));
         painter->restore();
         return;
     }
     const TableViewCell& cell = model_->cellAt(entry.path);
     const bool selected = option.state.testFlag(QStyle::State_Selected);
-    painter->fillRect(option.rect, selected ? selectionGrey : QColor(Qt::white));
-    painter->setPen(separatorGrey);
-    painter->drawLine(option.rect.bottomLeft(), option.rect.bottomRight());
-    const bool editing = table_->isEditing();
-    const EditingStyle style =
-        editing && table_->dataSource()->canEditRow(entry.path) && table_->delegate()
-            ? table_->delegate()->editingStyleForRow(entry.path)
-            : EditingStyle::none;
-    const bool movable = editing && table_->dataSource()->canMoveRow(entry.path);
-    const RowRegions regions = rowRegions(QRectF(option.rect), editing, style, movable,
-                                          table_->pendingDeletion() == entry.path);
-    if (style != EditingStyle::none) {
+    const QColor base = palette.color(QPalette::Base);
+    painter->fillRect(
+        option.rect,
+        selected ? mixed(base, palette.color(QPalette::Highlight), selectionOpacity) : base);
+    painter->setPen(QPen(mixed(base, palette.color(QPalette::Text), 0.15), 1.0));
+    painter->drawLine(QLineF(option.rect.left(), option.rect.bottom() + 0.5, option.rect.right(),
+                             option.rect.bottom() + 0.5));
+    const QRectF rect(option.rect);
+    const RowRegions regions = table_->regionsForRow(entry.path, rect);
+    const RowState state = table_->rowState(entry.path);
+    if (state.mode == TableMode::editing && state.style != EditingStyle::none) {
         paintCircleSign(painter, regions.editingControl,
-                        style == EditingStyle::insert ? QColor(76, 175, 80) : QColor(220, 53, 34),
-                        style == EditingStyle::insert);
+                        state.style == EditingStyle::insert ? insertGreen : removeRed,
+                        state.style == EditingStyle::insert);
     }
-    paintContent(painter, cell, regions.contentOrigin, option.rect.height());
-    paintRight(painter, cell, regions);
+    paintContent(painter, palette, table_->geometryForRow(entry.path, rect));
+    paintRight(painter, palette, cell, regions);
+    if (option.state.testFlag(QStyle::State_HasFocus)) {
+        painter->setPen(QPen(palette.color(QPalette::Highlight), 2.0));
+        painter->setBrush(Qt::NoBrush);
+        painter->drawRoundedRect(rect.adjusted(2, 2, -2, -2), 3, 3);
+    }
     painter->restore();
 }
 
-void TableCellPainter::paintHeader(QPainter* painter, const QRect& rect,
+void TableCellPainter::paintHeader(QPainter* painter, const QStyleOptionViewItem& option,
                                    const QString& title) const {
-    painter->fillRect(rect, headerBand);
-    QFont font = painter->font();
-    font.setPixelSize(15);
-    font.setBold(true);
-    painter->setFont(font);
-    painter->setPen(QColor(76, 86, 108));
-    painter->drawText(rect.adjusted(12, 0, -12, 0), Qt::AlignLeft | Qt::AlignVCenter, title);
+    // Headings cannot be chosen, but they are not disabled: they take the table's own colours.
+    const QPalette& palette = table_->palette();
+    painter->fillRect(option.rect, palette.color(QPalette::Window));
+    painter->setFont(fontFor(TextStyle::heading, table_->font()));
+    painter->setPen(palette.color(QPalette::WindowText));
+    const int margin = static_cast<int>(leadingMargin(table_->font()));
+    painter->drawText(option.rect.adjusted(margin, 0, -margin, 0), Qt::AlignLeft | Qt::AlignVCenter,
+                      title);
 }
 
-void TableCellPainter::paintContent(QPainter* painter, const TableViewCell& cell, QPointF origin,
-                                    double height) const {
-    if (cell.labels.empty() && !cell.text.isEmpty()) {
-        QFont font = painter->font();
-        font.setPixelSize(17);
-        font.setBold(true);
-        painter->setFont(font);
-        painter->setPen(Qt::black);
-        const double indent = 10.0 + 20.0 * cell.indentationLevel;
-        const double width = table_->viewport()->width() - origin.x() - indent - accessoryWidth;
-        painter->drawText(QRectF(origin.x() + indent, origin.y(), width, height),
-                          Qt::AlignLeft | Qt::AlignVCenter, cell.text);
-    }
-    for (const CellLabel& label : cell.labels) paintLabel(painter, label, origin);
-    if (cell.button) {
-        const QRectF frame = cell.button->frame.translated(origin);
-        if (cell.button->background.alpha() > 0) {
-            painter->setPen(Qt::NoPen);
-            painter->setBrush(cell.button->background);
-            painter->drawRoundedRect(frame, 4, 4);
-            painter->setBrush(Qt::NoBrush);
+void TableCellPainter::paintContent(QPainter* painter, const QPalette& palette,
+                                    const CellGeometry& geometry) const {
+    for (const PlacedPiece& piece : geometry.pieces) {
+        if (piece.button) {
+            paintButton(painter, palette, piece);
+            continue;
         }
-        QFont font = painter->font();
-        font.setPixelSize(15);
-        font.setBold(true);
-        painter->setFont(font);
-        painter->setPen(cell.button->titleColor);
-        painter->drawText(frame, Qt::AlignCenter, cell.button->title);
+        painter->setFont(piece.font);
+        painter->setPen(colourOf(piece.colour, palette));
+        painter->drawText(piece.rect, Qt::AlignLeft | Qt::AlignTop | Qt::TextDontClip | piece.flags,
+                          piece.text);
     }
 }
 
-void TableCellPainter::paintRight(QPainter* painter, const TableViewCell& cell,
-                                  const RowRegions& regions) const {
+void TableCellPainter::paintRight(QPainter* painter, const QPalette& palette,
+                                  const TableViewCell& cell, const RowRegions& regions) const {
     if (!regions.deleteConfirmation.isEmpty()) {
         painter->setPen(Qt::NoPen);
-        painter->setBrush(QColor(220, 53, 34));
+        painter->setBrush(removeRed);
         painter->drawRoundedRect(regions.deleteConfirmation, 5, 5);
         painter->setBrush(Qt::NoBrush);
         painter->setPen(Qt::white);
-        QFont font = painter->font();
-        font.setPixelSize(14);
-        font.setBold(true);
-        painter->setFont(font);
+        painter->setFont(fontFor(TextStyle::emphasis, table_->font()));
         painter->drawText(regions.deleteConfirmation, Qt::AlignCenter, QStringLiteral("Delete"));
     }
     if (!regions.moveUp.isEmpty()) {
-        paintTriangle(painter, regions.moveUp, true);
-        paintTriangle(painter, regions.moveDown, false);
+        paintTriangle(painter, regions.moveUp, true, faint(palette));
+        paintTriangle(painter, regions.moveDown, false, faint(palette));
         return;
     }
     const QPointF c = regions.accessory.center();
     if (cell.accessory == AccessoryType::disclosureIndicator) {
-        painter->setPen(QPen(accessoryGrey, 2.0));
+        painter->setPen(QPen(faint(palette), 2.0));
         painter->drawPolyline(
             QList<QPointF>{c + QPointF(-3, -6), c + QPointF(3, 0), c + QPointF(-3, 6)});
     } else if (cell.accessory == AccessoryType::checkmark) {
-        painter->setPen(QPen(checkBlue, 2.5));
+        painter->setPen(QPen(palette.color(QPalette::Link), 2.5));
         painter->drawPolyline(
             QList<QPointF>{c + QPointF(-7, 0), c + QPointF(-2, 6), c + QPointF(7, -7)});
     }

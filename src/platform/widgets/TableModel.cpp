@@ -32,9 +32,23 @@ int TableModel::rowCount(const QModelIndex& parent) const {
 }
 
 QVariant TableModel::data(const QModelIndex& index, int role) const {
-    if (!index.isValid() || role != Qt::AccessibleTextRole) return {};
+    if (!index.isValid()) return {};
     const Entry& entry = entries_.at(index.row());
-    return entry.header ? headers_.at(entry.path.section) : cellAt(entry.path).text;
+    if (role == Qt::AccessibleTextRole || role == Qt::DisplayRole) {
+        return entry.header ? headers_.at(entry.path.section) : cellAt(entry.path).accessibleText();
+    }
+    if (role == Qt::CheckStateRole && !entry.header && cellAt(entry.path).checkable) {
+        return cellAt(entry.path).accessory == AccessoryType::checkmark ? Qt::Checked
+                                                                        : Qt::Unchecked;
+    }
+    return {};
+}
+
+Qt::ItemFlags TableModel::flags(const QModelIndex& index) const {
+    if (!index.isValid() || entries_.at(index.row()).header) return Qt::NoItemFlags;
+    Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    if (cellAt(entries_.at(index.row()).path).checkable) flags |= Qt::ItemIsUserCheckable;
+    return flags;
 }
 
 std::optional<int> TableModel::listRowOf(IndexPath path) const {

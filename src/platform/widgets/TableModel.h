@@ -20,7 +20,10 @@ public:
     void refreshRow(IndexPath path);
 
     int rowCount(const QModelIndex& parent = {}) const override;
+    // Assistive technology reads each row as one phrase, with its check mark as a check state.
     QVariant data(const QModelIndex& index, int role) const override;
+    // Headings can be neither chosen nor reached by the keyboard.
+    Qt::ItemFlags flags(const QModelIndex& index) const override;
 
     const Entry& entryAt(int listRow) const { return entries_.at(listRow); }
     std::optional<int> listRowOf(IndexPath path) const;

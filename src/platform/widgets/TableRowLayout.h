@@ -9,17 +9,30 @@
 
 struct RowRegions {
     QRectF editingControl;  // empty when the row shows none
-    QPointF contentOrigin;  // where the row's label frames start
+    QRectF content;         // where the row's own content goes
     QRectF accessory;
     QRectF moveUp;  // the move handle's halves; empty unless the row can be moved
     QRectF moveDown;
     QRectF deleteConfirmation;  // empty unless a deletion waits for confirmation
 };
 
+enum class TableMode { normal, editing };
+enum class RowMove { fixed, movable };
+enum class RowDeletion { none, confirming };
+
+// What a row shows around its content. The confirmation button is as wide as its title needs.
+struct RowState {
+    TableMode mode = TableMode::normal;
+    EditingStyle style = EditingStyle::none;
+    RowMove move = RowMove::fixed;
+    RowDeletion deletion = RowDeletion::none;
+    double confirmationWidth = 0.0;
+};
+
 inline constexpr double editingControlWidth = 38.0;
 inline constexpr double accessoryWidth = 30.0;
 inline constexpr double moveHandleWidth = 36.0;
-inline constexpr double deleteButtonWidth = 72.0;
 
-RowRegions rowRegions(const QRectF& row, bool editing, EditingStyle style, bool movable,
-                      bool confirmingDelete);
+// The regions of a row; the content starts after the leading margin, and after the editing
+// control while the table is edited.
+RowRegions rowRegions(const QRectF& row, const RowState& state, double leadingMargin);

@@ -1,14 +1,16 @@
-// What a table row shows, as plain values: labels placed at frames within the row, an optional
-// button, the accessory at the right edge, or simply one line of text. The table paints rows
-// from these values, so a screen with thousands of rows makes no widget per row.
+// What a table row shows, as plain values: lines of items (texts, captioned values, a button)
+// in a main column, optionally a second column of lines at the right, and the accessory at the
+// right edge; or simply one line of text. The table lays rows out with the fonts it is shown in
+// and paints them from these values, so a screen with thousands of rows makes no widget per row.
 #pragma once
 
 #include <QColor>
-#include <QFont>
-#include <QRectF>
 #include <QString>
+#include <QStringList>
 #include <optional>
 #include <vector>
+
+#include "TextStyle.h"
 
 struct IndexPath {
     int section = 0;
@@ -22,34 +24,44 @@ enum class AccessoryType { none, disclosureIndicator, checkmark };
 // one that inserts a row there.
 enum class EditingStyle { none, remove, insert };
 
-struct CellLabel {
-    QRectF frame;
-    QString text;
-    QFont font;
-    QColor color = Qt::black;
-    Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
-    bool wordWrap = false;
-    // When above 0 the font shrinks, down to this size, until the text fits the frame's width.
-    double minimumFontSize = 0.0;
-    QColor background = Qt::transparent;
+// The palette role a text is drawn in: the text colour, the accent (links), or the faint colour
+// of placeholders. The table takes the colours from its palette, so rows follow the theme.
+enum class CellColour { text, accent, placeholder };
+
+// An item drawn as a button; colours left empty are the palette's.
+struct CellButton {
+    std::optional<QColor> titleColour;
+    std::optional<QColor> background;
 };
 
-struct CellButton {
-    QRectF frame;
-    QString title;
-    QColor titleColor = Qt::black;
-    QColor background = Qt::transparent;
+// One piece of a line: a text, after an optional caption in the emphasised accent style
+// ("Uplink 145.990"), or a button titled by the text. An item moves to the next line as a whole
+// when the line has no room for it; a text that is wider than the whole row wraps.
+struct CellItem {
+    QString caption;
+    QString text;
+    TextStyle style = TextStyle::body;
+    CellColour colour = CellColour::text;
+    std::optional<CellButton> button = std::nullopt;
 };
+using CellLine = std::vector<CellItem>;
 
 struct TableViewCell {
-    QString text;  // one line at the row's left, used when the row has no labels
+    QString text;  // one line at the row's left, used when the row has no lines
     int indentationLevel = 0;
-    std::vector<CellLabel> labels;
-    std::optional<CellButton> button;
+    std::vector<CellLine> lines;  // the main column, from the top
+    std::vector<CellLine> side;   // a column at the right; below the main one in a narrow row
     AccessoryType accessory = AccessoryType::none;
+    bool checkable = false;  // a check mark may come and go (the accessory shows it)
+
+    // Every text of the row in reading order, captions included.
+    QStringList texts() const;
+    // The row as one phrase for assistive technology.
+    QString accessibleText() const;
+    // The first item that is a button, in reading order; none without one.
+    const CellItem* button() const;
 };
 
-// A label in the system font of the given size in points (one point is one pixel of the
-// layout), optionally bold.
-CellLabel cellLabel(const QRectF& frame, const QString& text, double pointSize, bool bold,
-                    const QColor& color);
+// A line of one item.
+CellLine cellLine(const QString& text, TextStyle style = TextStyle::body,
+                  CellColour colour = CellColour::text);

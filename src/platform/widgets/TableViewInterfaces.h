@@ -28,7 +28,6 @@ public:
     virtual bool canSelectRow(IndexPath, bool editing) { return !editing; }
     // A press on the row's button.
     virtual void cellButtonTapped(IndexPath) {}
-    virtual double heightForRow(IndexPath) { return 44.0; }
     // Where a row dragged from one place towards another may go.
     virtual IndexPath targetIndexPathForMove(IndexPath, IndexPath proposed) { return proposed; }
 };

@@ -51,10 +51,17 @@ void ViewController::setEditing(bool editing, bool) {
         editButton_->setText(editing ? QStringLiteral("Done") : QStringLiteral("Edit"));
 }
 
+bool ViewController::toggleEditing() {
+    if (editButton_.isNull()) return false;
+    setEditing(!editing_, true);
+    return true;
+}
+
 QToolButton* ViewController::editButtonItem() {
     if (editButton_.isNull()) {
         editButton_ = new QToolButton;
         editButton_->setText(editing_ ? QStringLiteral("Done") : QStringLiteral("Edit"));
+        editButton_->setToolTip(QStringLiteral("Edit the list (Ctrl+E)"));
         QObject::connect(editButton_.data(), &QToolButton::clicked, this,
                          [this] { setEditing(!editing_, true); });
     }

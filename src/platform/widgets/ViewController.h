@@ -48,6 +48,8 @@ public:
     virtual void setEditing(bool editing, bool animated);
     // The standard bar button that switches editing on ("Edit") and off ("Done").
     QToolButton* editButtonItem();
+    // What the Edit/Done button does, for the keyboard: true when the screen can be edited.
+    virtual bool toggleEditing();
 
 protected:
     // Makes the view; a plain widget unless a screen makes its own.

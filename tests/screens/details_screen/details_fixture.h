@@ -80,6 +80,16 @@ protected:
         QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.rectForRow(path).center());
     }
 
+    // The centre of the row's button, where the table placed it.
+    QPoint buttonCentre(IndexPath path) {
+        TableView& table = *details->displayTable();
+        for (const PlacedPiece& piece : table.geometryForRow(path, table.rectForRow(path)).pieces) {
+            if (piece.button) return piece.rect.center().toPoint();
+        }
+        ADD_FAILURE() << "the row has no button";
+        return {};
+    }
+
     // Deletes the screens the stack took off.
     static void settle() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
 

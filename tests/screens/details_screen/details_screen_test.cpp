@@ -1,5 +1,6 @@
 // The details screen: its sections and rows, editing mode with the entry row, activation,
 // deletion and reordering of the frequency records, each change saved, and the future passes.
+#include <QTest>
 #include <QToolButton>
 #include <cmath>
 
@@ -11,13 +12,16 @@ SKELVOR_SCREEN_TEST_APPLICATION("details_screen_tests");
 
 namespace {
 
-QString labelText(const TableViewCell& cell, std::size_t index) {
-    return index < cell.labels.size() ? cell.labels[index].text : QString();
+// The row's texts in reading order, captions included.
+QString labelText(const TableViewCell& cell, qsizetype index) {
+    const QStringList texts = cell.texts();
+    return index < texts.size() ? texts[index] : QString();
 }
 
 }  // namespace
 
 TEST_F(DetailsScreen, ShowsRecordsCommentAndFuturePassesUnderTheirHeaders) {
+    app.setUseUTC(true);
     SatelliteDetailsController& screen =
         open(QStringLiteral("SAMPLE STATION"),
              QList<FrequencyRecord>{{"145.990", "437.800 MHz", "FM voice repeater", false},
@@ -30,7 +34,7 @@ TEST_F(DetailsScreen, ShowsRecordsCommentAndFuturePassesUnderTheirHeaders) {
     ASSERT_EQ(screen.numberOfSections(), 3);
     EXPECT_EQ(screen.titleForHeaderInSection(0), "Frequency Information");
     EXPECT_EQ(screen.titleForHeaderInSection(1), "Comments");
-    EXPECT_EQ(screen.titleForHeaderInSection(2), "Future Passes");
+    EXPECT_EQ(screen.titleForHeaderInSection(2), "Future Passes (UTC)") << "the times' zone";
     EXPECT_EQ(screen.numberOfRowsInSection(0), 2);
     EXPECT_EQ(screen.numberOfRowsInSection(1), 1);
     EXPECT_EQ(screen.numberOfRowsInSection(2), 10);
@@ -40,11 +44,15 @@ TEST_F(DetailsScreen, ShowsRecordsCommentAndFuturePassesUnderTheirHeaders) {
     EXPECT_EQ(labelText(record, 1), "145.800");
     EXPECT_EQ(labelText(record, 2), "Downlink");
     EXPECT_EQ(labelText(record, 3), "437.800");
+    EXPECT_EQ(labelText(record, 4), "Inactive");
     EXPECT_EQ(record.accessory, AccessoryType::disclosureIndicator);
-    ASSERT_TRUE(record.button);
-    EXPECT_EQ(record.button->title, "Inactive");
+    ASSERT_TRUE(record.button());
+    EXPECT_EQ(record.button()->text, "Inactive");
+    EXPECT_EQ(labelText(table.cellForRow({0, 0}), 5), "FM voice repeater");
     EXPECT_TRUE(labelText(table.cellForRow({1, 0}), 0).startsWith("Crewed station"));
-    EXPECT_TRUE(table.cellForRow({1, 0}).labels[0].wordWrap);
+    // The whole comment shows, on as many lines as the row's width needs.
+    const QRect comment = table.rectForRow({1, 0});
+    EXPECT_GT(comment.height(), 2 * table.fontMetrics().lineSpacing());
     screen.activateFrequency(0);
     shoot(QStringLiteral("records"));
 }
@@ -62,8 +70,8 @@ TEST_F(DetailsScreen, EditingModeAddsTheEntryRowAndDoneTakesItAway) {
     ASSERT_EQ(screen.numberOfRowsInSection(0), 3);
     const TableViewCell entry = table.cellForRow({0, 2});
     EXPECT_EQ(labelText(entry, 0), "Enter new frequency data here");
-    EXPECT_EQ(entry.labels[0].color, QColor(Qt::darkGray));
-    EXPECT_FALSE(entry.button);
+    EXPECT_EQ(entry.lines.at(0).at(0).colour, CellColour::placeholder);
+    EXPECT_FALSE(entry.button());
     EXPECT_EQ(screen.editingStyleForRow({0, 1}), EditingStyle::remove);
     EXPECT_EQ(screen.editingStyleForRow({0, 2}), EditingStyle::insert);
     EXPECT_EQ(screen.editingStyleForRow({1, 0}), EditingStyle::insert);
@@ -85,18 +93,35 @@ TEST_F(DetailsScreen, ActivationLeavesExactlyTheChosenRecordActiveAndIsSaved) {
     screen.activateFrequency(0);
     TableView& table = *screen.displayTable();
     // The row's button, pressed as the user would.
-    const QRect row = table.rectForRow({0, 2});
-    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, row.topLeft() + QPoint(40, 33));
+    QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, buttonCentre({0, 2}));
     EXPECT_EQ(activeFlags(), QList<bool>({false, false, true}));
-    const CellButton button = *table.cellForRow({0, 2}).button;
-    EXPECT_EQ(button.title, "Active");
-    EXPECT_EQ(button.titleColor, QColor(Qt::yellow));
-    EXPECT_EQ(button.background, QColor(Qt::red));
-    EXPECT_EQ(table.cellForRow({0, 0}).button->title, "Inactive");
+    const CellItem button = *table.cellForRow({0, 2}).button();
+    EXPECT_EQ(button.text, "Active");
+    EXPECT_EQ(button.button->titleColour, QColor(Qt::yellow)) << "the same in every palette";
+    EXPECT_EQ(button.button->background, QColor(Qt::red));
+    EXPECT_EQ(table.cellForRow({0, 0}).button()->text, "Inactive");
+    // The keyboard presses the current row's button with the space bar.
+    table.setFocus();
+    table.selectRow({0, 0});
+    QTest::keyClick(&table, Qt::Key_Space);
+    EXPECT_EQ(activeFlags(), QList<bool>({true, false, false}));
+    table.selectRow({0, 2});
     EXPECT_EQ(savedRecords(), satellite->frequencyInfo());
 
     screen.activateFrequency(2);
     EXPECT_EQ(activeFlags(), QList<bool>({false, false, true}));
+}
+
+TEST_F(DetailsScreen, ControlEditsAndTheKeyboardAddsARecord) {
+    SatelliteDetailsController& screen = open(QStringLiteral("SAMPLE STATION"));
+    EXPECT_TRUE(screen.toggleEditing());
+    EXPECT_TRUE(screen.isEditing());
+    EXPECT_EQ(screen.editButtonItem()->text(), "Done");
+    TableView& table = *screen.displayTable();
+    table.setFocus();
+    table.selectRow({0, 0});
+    QTest::keyClick(&table, Qt::Key_Return);
+    EXPECT_EQ(navigation->topViewController()->title(), "Frequency Information");
 }
 
 TEST_F(DetailsScreen, DeletingTheActiveRecordLeavesNoneActive) {

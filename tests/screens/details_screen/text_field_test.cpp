@@ -1,4 +1,4 @@
-// The single-line text field: which changes run its actions, and its font shrinking to fit.
+// The single-line text field: which changes run its actions.
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -23,20 +23,4 @@ TEST(TextField, RunsTheChangeActionForTheUsersChangesOnlyAndCommitsOnceOnReturn)
     EXPECT_EQ(changes, QStringList({"145"}));
     EXPECT_EQ(commits, QStringList({"145"}));
     EXPECT_FALSE(field.hasFocus());
-}
-
-TEST(TextField, ShrinksALongTextDownToTheMinimumSize) {
-    TextField field;
-    field.setFontSize(20);
-    field.setMinimumFontSize(10);
-    field.resize(120, 32);
-    field.setText(QStringLiteral("1"));
-    EXPECT_EQ(field.font().pixelSize(), 20);
-    field.setText(QStringLiteral("145.800 MHz and more"));
-    EXPECT_LT(field.font().pixelSize(), 20);
-    EXPECT_GE(field.font().pixelSize(), 10);
-    field.setText(QString(200, u'8'));
-    EXPECT_EQ(field.font().pixelSize(), 10);
-    field.setText(QStringLiteral("1"));
-    EXPECT_EQ(field.font().pixelSize(), 20);
 }

@@ -1,9 +1,7 @@
-// The footprint map of a sample satellite pushed on a navigation stack in a phone-sized window,
-// with or without a pass, the ground track shown.
+// The footprint map of a sample satellite pushed on a navigation stack in a window of a given
+// size, phone-sized unless told otherwise, with or without a pass, the ground track shown.
 #pragma once
 
-#include <QDir>
-#include <QPainter>
 #include <QTest>
 
 #include "FootprintController.h"
@@ -46,24 +44,8 @@ protected:
         return half == footprint::MapHalf::west ? *map->footprintView1() : *map->footprintView2();
     }
 
-    // Saves the screen, and the two halves side by side in content order, when SKELVOR_SHOTS
-    // names a directory.
-    void shoot(const QString& name) const {
-        const QString shots = qEnvironmentVariable("SKELVOR_SHOTS");
-        if (shots.isEmpty()) return;
-        QDir().mkpath(shots);
-        const QString stem = shots + QStringLiteral("/footprint-") + name;
-        navigation->grab().save(stem + QStringLiteral(".png"));
-        FootprintView* left = map->footprintView1();
-        FootprintView* right = map->footprintView2();
-        if (left->offset() > right->offset()) std::swap(left, right);
-        QImage halves(1024, 512, QImage::Format_RGB32);
-        QPainter painter(&halves);
-        painter.drawPixmap(0, 0, left->grab());
-        painter.drawPixmap(512, 0, right->grab());
-        painter.end();
-        halves.save(stem + QStringLiteral("-halves.png"));
-    }
+    // Screen points of a point of the map.
+    QPointF onScreen(QPointF mapPoint) const { return mapPoint * map->mapScale(); }
 
     std::shared_ptr<SatelliteData> satellite;
     std::shared_ptr<PassData> pass;

@@ -11,6 +11,7 @@
 #include "SatelliteData.h"
 #include "SegmentedControl.h"
 #include "TimelineController.h"
+#include "scoped_time_zone.h"
 #include "screen_fixture.h"
 
 SKELVOR_SCREEN_TEST_APPLICATION("list_screen_tests");
@@ -54,14 +55,17 @@ TEST(ListRow, CountdownsTruncateToWholeMinutes) {
 }
 
 TEST_F(ListScreen, RowsShowTheRiseAheadOrTheSetOfAPassUnderWayInTheChosenZone) {
+    const ScopedTimeZone kolkata("Asia/Kolkata");
     app.setUseUTC(true);
     auto geo = app.findSatelliteByCommonName(QStringLiteral("SAMPLE GEO EAST"));
     const PassData ahead = passBetween(*geo, now + 7559, now + 8000);
-    EXPECT_EQ(listRowText(ahead, false, now, app).eventLine, "AOS: 14:05:59");
+    EXPECT_EQ(listRowText(ahead, false, now, app).eventLine, "AOS: 14:05:59 UTC");
     EXPECT_EQ(listRowText(ahead, false, now, app).countdownLine, "in 2:05");
     const PassData underWay = passBetween(*geo, now - 60, now + 300);
-    EXPECT_EQ(listRowText(underWay, false, now, app).eventLine, "LOS: 12:05:00");
+    EXPECT_EQ(listRowText(underWay, false, now, app).eventLine, "LOS: 12:05:00 UTC");
     EXPECT_EQ(listRowText(underWay, false, now, app).countdownLine, "in 0:05");
+    app.setUseUTC(false);
+    EXPECT_EQ(listRowText(ahead, false, now, app).eventLine, "AOS: 19:35:59 IST");
 }
 
 TEST_F(ListScreen, SatellitesWithoutAPassExplainWhy) {
@@ -78,10 +82,10 @@ TEST_F(ListScreen, ShowsOneRowPerSelectedSatelliteInSelectionOrder) {
     select(QStringLiteral("SAMPLE STATION"));
     show();
     ASSERT_EQ(screen->tableView()->model()->rowCount(), 2);
-    EXPECT_EQ(row(0).labels.at(0).text, "SAMPLE MOLNIYA");
-    EXPECT_EQ(row(1).labels.at(0).text, "SAMPLE STATION");
-    EXPECT_TRUE(row(1).labels.at(1).text.startsWith(QStringLiteral("AOS: ")) ||
-                row(1).labels.at(1).text.startsWith(QStringLiteral("LOS: ")));
+    EXPECT_EQ(row(0).texts().at(0), "SAMPLE MOLNIYA");
+    EXPECT_EQ(row(1).texts().at(0), "SAMPLE STATION");
+    EXPECT_TRUE(row(1).texts().at(1).startsWith(QStringLiteral("AOS: ")) ||
+                row(1).texts().at(1).startsWith(QStringLiteral("LOS: ")));
     EXPECT_EQ(row(1).accessory, AccessoryType::disclosureIndicator);
     EXPECT_TRUE(screen->isRefreshing());
 }
@@ -134,6 +138,36 @@ TEST_F(ListScreen, ASelectionMadeElsewhereShowsAtOnce) {
     show();
     select(QStringLiteral("SAMPLE STATION"));
     EXPECT_EQ(screen->tableView()->model()->rowCount(), 1);
+}
+
+TEST_F(ListScreen, TheKeyboardOpensARowAndSwitchesEditing) {
+    select(QStringLiteral("SAMPLE MOLNIYA"));
+    select(QStringLiteral("SAMPLE STATION"));
+    show();
+    TableView* table = screen->tableView();
+    table->setFocus();
+    QTest::keyClick(table, Qt::Key_Down);
+    QTest::keyClick(table, Qt::Key_Down);
+    EXPECT_TRUE(screen->toggleEditing());
+    EXPECT_TRUE(table->isEditing());
+    EXPECT_EQ(screen->timelineEditButton()->titleForSegmentAtIndex(1), "Done");
+    EXPECT_TRUE(screen->toggleEditing());
+    QTest::keyClick(table, Qt::Key_Return);
+    auto* pass = dynamic_cast<PassViewController*>(stack->topViewController());
+    ASSERT_NE(pass, nullptr);
+    EXPECT_EQ(pass->targetSatellite().commonName(), "SAMPLE STATION");
+}
+
+TEST_F(ListScreen, AChangedPositionFindsTheNextPassesAgain) {
+    auto station = select(QStringLiteral("SAMPLE STATION"));
+    show();
+    const std::shared_ptr<PassData> before = station->nextPass();
+    engine::geodetic_point_t observer = app.observer_geodetic();
+    observer.lat = -observer.lat;
+    app.setObserver_geodetic(observer);
+    app.setPreferencesAltered(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return station->nextPass() != before; }));
+    EXPECT_NE(station->nextPass()->aos(), before->aos());
 }
 
 TEST_F(ListScreen, ARowOpensThePassScreenOfItsSatellite) {

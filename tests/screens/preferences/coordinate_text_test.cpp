@@ -12,8 +12,12 @@ using namespace Qt::Literals::StringLiterals;
 
 constexpr double second = 1.0 / 3600.0;
 
-double latitude(const QString& text) { return parseCoordinate(text, true).value_or(-999.0); }
-double longitude(const QString& text) { return parseCoordinate(text, false).value_or(-999.0); }
+double latitude(const QString& text) {
+    return parseCoordinate(text, Axis::latitude).value_or(-999.0);
+}
+double longitude(const QString& text) {
+    return parseCoordinate(text, Axis::longitude).value_or(-999.0);
+}
 
 TEST(ParseCoordinate, DegreesMinutesAndSecondsWithAnySeparator) {
     EXPECT_DOUBLE_EQ(latitude(u"45°30'"_s), 45.5);
@@ -44,12 +48,13 @@ TEST(ParseCoordinate, OtherTextReadsAsALeadingDecimalNumber) {
 
 TEST(ParseCoordinate, TextWithoutANumberGivesNone) {
     for (const QString& text : {u""_s, u"   "_s, u"north"_s, u"-"_s, u"."_s, u"1e999"_s}) {
-        EXPECT_FALSE(parseCoordinate(text, true)) << text.toStdString();
-        EXPECT_FALSE(parseCoordinate(text, false)) << text.toStdString();
+        EXPECT_FALSE(parseCoordinate(text, Axis::latitude)) << text.toStdString();
+        EXPECT_FALSE(parseCoordinate(text, Axis::longitude)) << text.toStdString();
     }
 }
 
-TEST(ParseCoordinate, LatitudeIsHeldWithinThePoles) {
+TEST(ParseCoordinate, LatitudeIsHeldWithinThePolesOnlyWhenParsedAsOne) {
+    EXPECT_DOUBLE_EQ(readDegrees(u"95.5"_s).value_or(0), 95.5);
     EXPECT_DOUBLE_EQ(latitude(u"95.5"_s), 90.0);
     EXPECT_DOUBLE_EQ(latitude(u"-100"_s), -90.0);
     EXPECT_DOUBLE_EQ(latitude(u"-999:59:59"_s), -90.0);
@@ -103,12 +108,12 @@ TEST(FormatCoordinate, EveryTextReadsBackAsTheValueItShows) {
                              0.0,       1e-7,         0.0001,      0.5,        10.99999999,
                              45.123456, 89.9999999,   90.0,        179.999999, 180.0};
     for (const double v : values) {
-        for (const bool isLatitude : {true, false}) {
-            if (isLatitude && std::abs(v) > 90.0) continue;
+        for (const Axis axis : {Axis::latitude, Axis::longitude}) {
+            if (axis == Axis::latitude && std::abs(v) > 90.0) continue;
             const QString sexagesimal = formatCoordinate(v, false);
             const QString decimal = formatCoordinate(v, true);
-            const auto fromSexagesimal = parseCoordinate(sexagesimal, isLatitude);
-            const auto fromDecimal = parseCoordinate(decimal, isLatitude);
+            const auto fromSexagesimal = parseCoordinate(sexagesimal, axis);
+            const auto fromDecimal = parseCoordinate(decimal, axis);
             ASSERT_TRUE(fromSexagesimal && fromDecimal) << v;
             EXPECT_NEAR(*fromSexagesimal, v, 0.005 * second + 1e-12) << sexagesimal.toStdString();
             EXPECT_NEAR(*fromDecimal, v, 0.0005 + 1e-12) << decimal.toStdString();

@@ -16,6 +16,9 @@ using namespace radar;
 
 const RadarFrame frame{QSizeF(320, 200), 95.0f};
 const float nan = std::numeric_limits<float>::quiet_NaN();
+// A made-up font: lines 12 points apart, every character 8 points wide.
+const TextMetrics metrics{
+    12.0, [](const QString& text) { return 8.0 * static_cast<double>(text.size()); }};
 
 void expectNear(QPointF actual, double x, double y) {
     EXPECT_NEAR(actual.x(), x, 1e-4);
@@ -29,7 +32,7 @@ TEST(Projection, ZenithCentreHorizonRingNorthUpEastRight) {
     expectNear(locateAzimuth(90.0f, 0.0f, frame), 255, 100);
     expectNear(locateAzimuth(180.0f, 0.0f, frame), 160, 195);
     const QPointF p = locateAzimuth(45.0f, 30.0f, frame);
-    EXPECT_NEAR(std::hypot(p.x() - 160, p.y() - 100), radarGrid(frame).ringRadii[1], 1e-4);
+    EXPECT_NEAR(std::hypot(p.x() - 160, p.y() - 100), radarGrid(frame, metrics).ringRadii[1], 1e-4);
 }
 
 TEST(Projection, BelowTheHorizonGoesToTheCornerAndNotFiniteCannotBeDrawn) {
@@ -39,17 +42,20 @@ TEST(Projection, BelowTheHorizonGoesToTheCornerAndNotFiniteCannotBeDrawn) {
     EXPECT_GT(locateAzimuth(90.0f, -0.04f, frame).x(), 255.0);
     EXPECT_FALSE(isDrawable(locateAzimuth(nan, 30.0f, frame)));
     EXPECT_FALSE(isDrawable(locateAzimuth(30.0f, nan, frame)));
+    EXPECT_FALSE(skyPoint(90.0f, -0.05f, frame)) << "the plot does not show the corner point";
+    EXPECT_FALSE(skyPoint(nan, 10.0f, frame));
+    expectNear(skyPoint(90.0f, 0.0f, frame).value_or(QPointF()), 255, 100);
 }
 
-TEST(Grid, AxesRingsAndLetters) {
-    const RadarGrid grid = radarGrid(frame);
+TEST(Grid, AxesRingsAndLettersJustOutsideTheRingBesideTheirAxes) {
+    const RadarGrid grid = radarGrid(frame, metrics);
     EXPECT_EQ(grid.vertical, QLineF(160, 0, 160, 200));
     EXPECT_EQ(grid.horizontal, QLineF(0, 100, 320, 100));
     EXPECT_FLOAT_EQ(grid.ringRadii[2], 95.0f / 3.0f);
-    const std::array<PlotText, 4> letters{{{QPointF(162, -2), "N"},
+    const std::array<PlotText, 4> letters{{{QPointF(162, -7), "N"},
                                            {QPointF(257, 88), "E"},
-                                           {QPointF(162, 188), "S"},
-                                           {QPointF(53, 88), "W"}}};
+                                           {QPointF(162, 195), "S"},
+                                           {QPointF(55, 88), "W"}}};
     EXPECT_EQ(grid.letters, letters);
 }
 
@@ -78,9 +84,9 @@ TEST(PassMarks, TrackAndClockTimesLeaveOutWhatCannotBeDrawn) {
     EXPECT_EQ(track[3], locateAzimuth(40.0f, 45.0f, frame));
 }
 
-TEST(Marks, SatelliteAlwaysSunAndMoonOnlyAboveTheHorizon) {
+TEST(Marks, SatelliteSunAndMoonOnlyAboveTheHorizon) {
     EXPECT_EQ(satelliteMark(0.0, 90.0, frame), QRectF(156, 96, 8, 8));
-    EXPECT_EQ(satelliteMark(0.0, -10.0, frame), QRectF(-4, -4, 8, 8));
+    EXPECT_EQ(satelliteMark(0.0, -10.0, frame), std::nullopt) << "no mark in the corner";
     EXPECT_EQ(satelliteMark(std::nan(""), 10.0, frame), std::nullopt);
     EXPECT_EQ(sunMark({0.0f, 90.0f}, frame)->centre, QPointF(160, 100));
     EXPECT_FALSE(sunMark({0.0f, 0.0f}, frame));

@@ -1,7 +1,10 @@
-// The search by name: the field, the prefix search from two characters, the result rows with
-// their category and status, ticks that select through the catalogue, and closing.
+// The search by name: the field, the search from two characters (names beginning with the text,
+// then names holding it), the result rows with their category and status laid out whole at any
+// width, ticks that select through the catalogue, and closing.
+#include <QFontMetricsF>
 #include <QLineEdit>
 #include <QToolButton>
+#include <cmath>
 
 #include "SatelliteSearchController.h"
 #include "selection_fixture.h"
@@ -48,16 +51,24 @@ TEST_F(SearchScreen, NeedsTwoCharacters) {
     EXPECT_TRUE(search.matchingCategoryNames().isEmpty());
 }
 
-TEST_F(SearchScreen, FindsNamesBeginningWithTheTextInAnyCase) {
-    mergeCategory("Mixed", {"ISS [+]", "Iss mixed [+]", "iss lower [-]", "I [+]", "XISS [+]"});
+TEST_F(SearchScreen, FindsNamesBeginningWithTheTextFirstThenNamesHoldingIt) {
+    mergeCategory("Mixed", {"XISS [+]", "ISS [+]", "Iss mixed [+]", "iss lower [-]", "I [+]"});
     SatelliteSearchController& search = openSearch();
 
     type(search, "is");
-    EXPECT_EQ(resultNames(search), QStringList({"ISS", "Iss mixed", "iss lower"}));
+    // Then, in the catalogue's order of categories, the names holding the text further on.
+    EXPECT_EQ(resultNames(search),
+              QStringList({"ISS", "Iss mixed", "iss lower", "XISS", "SAMPLE DEBRIS"}));
     type(search, "s ");
     EXPECT_EQ(resultNames(search), QStringList({"Iss mixed", "iss lower"}));
     type(search, "m");
     EXPECT_EQ(resultNames(search), QStringList({"Iss mixed"}));
+}
+
+TEST_F(SearchScreen, AnyPartOfANameFindsIt) {
+    SatelliteSearchController& search = openSearch();
+    type(search, "molni");
+    EXPECT_EQ(resultNames(search), QStringList({"SAMPLE MOLNIYA"}));
 }
 
 TEST_F(SearchScreen, ResultRowsShowNameCategoryAndStatus) {
@@ -66,51 +77,46 @@ TEST_F(SearchScreen, ResultRowsShowNameCategoryAndStatus) {
 
     ASSERT_EQ(resultNames(search), QStringList({"SAMPLE NAV C1"}));
     const TableViewCell cell = search.resultList()->cellForRow({0, 0});
-    ASSERT_EQ(cell.labels.size(), 3u);
-    EXPECT_EQ(cell.labels[0].text, "SAMPLE NAV C1");
-    EXPECT_EQ(cell.labels[0].frame, QRectF(0, 0, 200, 40));
-    EXPECT_TRUE(cell.labels[0].wordWrap);
-    EXPECT_TRUE(cell.labels[0].font.bold());
-    EXPECT_EQ(cell.labels[1].text, "Sample nav");
-    EXPECT_EQ(cell.labels[1].frame, QRectF(200, 0, 100, 20));
-    EXPECT_EQ(cell.labels[2].text, "Extended");
-    EXPECT_EQ(cell.labels[2].frame, QRectF(200, 20, 100, 20));
-    EXPECT_EQ(cell.labels[2].color, cell.labels[1].color);
-    EXPECT_EQ(search.resultList()->rectForRow({0, 0}).height(), 40);
+    EXPECT_EQ(cell.texts(), QStringList({"SAMPLE NAV C1", "Sample nav", "Extended"}));
+    EXPECT_EQ(cell.lines.at(0).at(0).style, TextStyle::title);
+    EXPECT_EQ(cell.side.at(0).at(0).colour, CellColour::accent);
+    EXPECT_EQ(cell.side.at(1).at(0).colour, cell.side.at(0).at(0).colour);
+    EXPECT_TRUE(cell.checkable);
 }
 
-TEST_F(SearchScreen, LongNamesShrinkToTwoLinesDownToTwelve) {
-    mergeCategory("Long", {"SAMPLE NAME THAT NEEDS SHRINKING [+]",
-                           "SAMPLE NAME OF SUCH LENGTH THAT NOT EVEN THE SMALLEST SIZE HOLDS IT IN "
-                           "TWO LINES [+]"});
+// At a narrow and a wide window the rows keep every text whole, each within its row and apart
+// from the others, laid out with the fonts the list is drawn in.
+TEST_F(SearchScreen, LongNamesAndStatusesAreShownWholeAtAnyWidth) {
+    mergeCategory("Long", {"SAMPLE NAME OF SUCH LENGTH THAT IT TAKES SEVERAL LINES [+]",
+                           "SAMPLE TELESCOPE [+]"});
     SatelliteSearchController& search = openSearch();
     type(search, "SAMPLE ");
-
-    const int longer =
-        static_cast<int>(resultNames(search).indexOf("SAMPLE NAME THAT NEEDS SHRINKING"));
-    const CellLabel name = search.resultList()->cellForRow({0, longer}).labels[0];
-    EXPECT_LT(name.font.pixelSize(), 20);
-    EXPECT_GT(name.font.pixelSize(), 12);
-    EXPECT_LE(QFontMetricsF(name.font)
-                  .boundingRect(QRectF(0, 0, 200, 1000), Qt::TextWordWrap, name.text)
-                  .height(),
-              40.0);
-    const int longest = longer == 0 ? 1 : 0;
-    EXPECT_EQ(search.resultList()->cellForRow({0, longest}).labels[0].font.pixelSize(), 12);
-    const int station = static_cast<int>(resultNames(search).indexOf("SAMPLE STATION"));
-    EXPECT_EQ(search.resultList()->cellForRow({0, station}).labels[0].font.pixelSize(), 20);
-}
-
-TEST_F(SearchScreen, CutsAStatusTooWideForItsLabel) {
-    SatelliteSearchController& search = openSearch();
-    type(search, "SAMPLE TELESCOPE");
-
-    const CellLabel status = search.resultList()->cellForRow({0, 0}).labels[2];
-    EXPECT_TRUE(status.text.startsWith("Partially")) << status.text.toStdString();
-    EXPECT_TRUE(status.text.endsWith(QChar(0x2026))) << status.text.toStdString();
-    QFont smallest = status.font;
-    smallest.setPixelSize(12);
-    EXPECT_LE(QFontMetricsF(smallest).horizontalAdvance(status.text), 100.0);
+    TableView* results = search.resultList();
+    for (const int width : {360, 1280}) {
+        navigation->resize(width, 700);
+        QCoreApplication::processEvents();
+        for (int row = 0; row < results->model()->rowCount() - 7; ++row) {
+            const QRect rect = results->rectForRow({0, row});
+            const CellGeometry geometry = results->geometryForRow({0, row}, rect);
+            EXPECT_EQ(rect.height(), static_cast<int>(std::ceil(geometry.height)));
+            for (std::size_t i = 0; i < geometry.pieces.size(); ++i) {
+                const PlacedPiece& piece = geometry.pieces[i];
+                EXPECT_TRUE(QRectF(rect).contains(piece.rect)) << piece.text.toStdString();
+                EXPECT_GE(piece.rect.height(),
+                          QFontMetricsF(piece.font)
+                                  .boundingRect(QRectF(0, 0, piece.rect.width(), 1e6),
+                                                Qt::TextWordWrap | piece.flags, piece.text)
+                                  .height() -
+                              0.5);
+                for (std::size_t j = 0; j < i; ++j) {
+                    EXPECT_FALSE(piece.rect.intersects(geometry.pieces[j].rect));
+                }
+            }
+        }
+    }
+    // The sample telescope's own category comes after "Long".
+    const int telescope = static_cast<int>(resultNames(search).lastIndexOf("SAMPLE TELESCOPE"));
+    EXPECT_TRUE(results->cellForRow({0, telescope}).texts().contains("Partially Operational"));
 }
 
 TEST_F(SearchScreen, ListsASatelliteOfTwoCategoriesTwice) {
@@ -121,7 +127,7 @@ TEST_F(SearchScreen, ListsASatelliteOfTwoCategoriesTwice) {
 
     EXPECT_EQ(resultNames(search), QStringList({"SAMPLE STATION", "SAMPLE STATION"}));
     EXPECT_EQ(search.matchingCategoryNames(), QStringList({"Sample leo", "Stations"}));
-    EXPECT_EQ(search.resultList()->cellForRow({0, 1}).labels[1].text, "Stations");
+    EXPECT_EQ(search.resultList()->cellForRow({0, 1}).texts().at(1), "Stations");
 }
 
 TEST_F(SearchScreen, TicksSelectThroughTheCatalogueAndSave) {

@@ -1,6 +1,8 @@
 // The preferences screen: filling from the settings, the switches, the number fields with their
-// limits, and typed coordinates moving the observer.
+// limits and what they say of unusable text, typed coordinates, altitude and locator moving the
+// observer, and the form following the window's width.
 #include <QDir>
+#include <QLabel>
 
 #include "CoordinateText.h"
 #include "ScrollView.h"
@@ -17,8 +19,12 @@ const QString pointOneWest = QStringLiteral("-0°  6' 0.00\"");
 
 TEST_F(PreferencesScreen, FillsTheControlsFromTheSettingsEachTimeItAppears) {
     EXPECT_EQ(preferences->title(), QStringLiteral("Preferences"));
-    EXPECT_EQ(preferences->scroller()->contentSize(), QSize(320, 700));
+    EXPECT_EQ(preferences->scroller()->contentSize().width(),
+              preferences->scroller()->viewport()->width())
+        << "the form takes the window's width";
     EXPECT_FALSE(preferences->useUTCSwitch()->isOn());
+    EXPECT_EQ(preferences->altitude()->text(), QStringLiteral("50"));
+    EXPECT_EQ(preferences->locator()->text(), QStringLiteral("IO92wa"));
     EXPECT_EQ(preferences->timelineDuration()->text(), QStringLiteral("12"));
     EXPECT_EQ(preferences->latitude()->text(), fiftyTwoNorth);
     EXPECT_EQ(preferences->longitude()->text(), pointOneWest);
@@ -138,8 +144,60 @@ TEST_F(PreferencesScreen, WholeNumberFieldsReadTheLeadingNumber) {
     type(preferences->tleUpdateDays(), QStringLiteral(" 7 days"));
     EXPECT_EQ(app.tleUpdateDays(), 7);
     EXPECT_EQ(saved()->tleUpdateDays, 7);
+    type(preferences->tleUpdateDays(), QStringLiteral("3 days"));
+    EXPECT_EQ(app.tleUpdateDays(), 3);
+}
+
+TEST_F(PreferencesScreen, UnusableTextIsNamedBesideItsFieldAndTheValueInUseStays) {
+    const int writesBefore = writesMade();
     type(preferences->tleUpdateDays(), QStringLiteral("never"));
-    EXPECT_EQ(app.tleUpdateDays(), 0);
+    EXPECT_EQ(app.tleUpdateDays(), 2);
+    EXPECT_EQ(preferences->tleUpdateDays()->text(), QStringLiteral("2"));
+    EXPECT_EQ(preferences->problemOf(preferences->tleUpdateDays()),
+              QStringLiteral("“never” is not a number; the value in use stays."));
+    EXPECT_EQ(preferences->tleUpdateDays()->accessibleDescription(),
+              preferences->problemOf(preferences->tleUpdateDays()));
+
+    type(preferences->minimumElevationField(), QStringLiteral("95"));
+    EXPECT_EQ(app.minimumPathElevation(), 0);
+    EXPECT_EQ(preferences->problemOf(preferences->minimumElevationField()),
+              QStringLiteral("95 is outside -90 to 90; the value in use stays."));
+    type(preferences->latitude(), QStringLiteral("abc"));
+    EXPECT_FALSE(preferences->problemOf(preferences->latitude()).isEmpty());
+    EXPECT_EQ(writesMade(), writesBefore) << "nothing changed, nothing saved";
+
+    type(preferences->minimumElevationField(), QStringLiteral("10"));
+    EXPECT_EQ(app.minimumPathElevation(), 10);
+    EXPECT_TRUE(preferences->problemOf(preferences->minimumElevationField()).isEmpty());
+}
+
+TEST_F(PreferencesScreen, TheAltitudeIsKeptInTheObserverAndTheSavedLocation) {
+    type(preferences->altitude(), QStringLiteral("1200"));
+    EXPECT_DOUBLE_EQ(app.observer_geodetic().alt, 1.2);
+    EXPECT_DOUBLE_EQ(saved()->currentLocation->altitude, 1200.0);
+    type(preferences->latitude(), QStringLiteral("45"));
+    EXPECT_DOUBLE_EQ(app.observer_geodetic().alt, 1.2) << "a typed position keeps it";
+    app.placeObserverAtCurrentLocation();
+    EXPECT_DOUBLE_EQ(app.observer_geodetic().alt, 1.2);
+    type(preferences->altitude(), QStringLiteral("20000"));
+    EXPECT_DOUBLE_EQ(app.observer_geodetic().alt, 1.2);
+    EXPECT_EQ(preferences->altitude()->text(), QStringLiteral("1200"));
+    EXPECT_FALSE(preferences->problemOf(preferences->altitude()).isEmpty());
+}
+
+TEST_F(PreferencesScreen, ALocatorPlacesTheObserverAtItsCentreAndFollowsTheCoordinates) {
+    flip(preferences->useDecimalDegreesSwitch());
+    type(preferences->locator(), QStringLiteral("jo01"));
+    EXPECT_NEAR(observerLatitudeDegrees(), 51.5, 1e-9);
+    EXPECT_NEAR(observerLongitudeDegrees(), 1.0, 1e-9);
+    EXPECT_EQ(preferences->latitude()->text(), QStringLiteral("51.500"));
+    EXPECT_EQ(preferences->locator()->text(), QStringLiteral("JO01mm"));
+    type(preferences->longitude(), QStringLiteral("-0.1"));
+    EXPECT_EQ(preferences->locator()->text(), QStringLiteral("IO91wm"));
+    type(preferences->locator(), QStringLiteral("JO0"));
+    EXPECT_EQ(preferences->locator()->text(), QStringLiteral("IO91wm"));
+    EXPECT_FALSE(preferences->problemOf(preferences->locator()).isEmpty());
+    EXPECT_NEAR(observerLongitudeDegrees(), -0.1, 1e-9);
 }
 
 TEST_F(PreferencesScreen, TypedLatitudeMovesTheObserverAndShowsTheValueInUse) {
@@ -154,7 +212,10 @@ TEST_F(PreferencesScreen, TypedLatitudeMovesTheObserverAndShowsTheValueInUse) {
     EXPECT_NEAR(location->latitude, 45.5, 1e-6);
 
     type(preferences->latitude(), QStringLiteral("95.5"));
-    EXPECT_DOUBLE_EQ(observerLatitudeDegrees(), 90.0);
+    EXPECT_DOUBLE_EQ(observerLatitudeDegrees(), 45.5) << "beyond the pole: refused";
+    EXPECT_EQ(preferences->latitude()->text(), QStringLiteral("45° 30' 0.00\""));
+    EXPECT_FALSE(preferences->problemOf(preferences->latitude()).isEmpty());
+    type(preferences->latitude(), QStringLiteral("90"));
     EXPECT_EQ(preferences->latitude()->text(), QStringLiteral("90°  0' 0.00\""));
 
     type(preferences->latitude(), QStringLiteral("-0.5"));
@@ -196,33 +257,37 @@ TEST_F(PreferencesScreen, LeavingAFieldByTabCommitsItToo) {
     EXPECT_EQ(app.minimumPathElevation(), 15);
 }
 
-TEST_F(PreferencesScreen, EveryControlLiesInsideTheContentWithoutOverlapping) {
+// At a narrow and a wide window every caption, note and control lies inside the form, none over
+// another, each label as high as its wrapped text needs in the font it is drawn in.
+TEST_F(PreferencesScreen, EveryControlAndCaptionHasItsRoomAtAnyWidth) {
+    type(preferences->tleUpdateDays(), QStringLiteral("never"));  // a problem shown too
     QWidget* content = preferences->scroller()->content();
-    const QWidget* controls[] = {preferences->useUTCSwitch(),
-                                 preferences->useDecimalDegreesSwitch(),
-                                 preferences->showSunAndMoonSwitch(),
-                                 preferences->showHeldAngleSwitch(),
-                                 preferences->showFootprintTrackSwitch(),
-                                 preferences->minimumElevationField(),
-                                 preferences->passDays(),
-                                 preferences->timelineDuration(),
-                                 preferences->tleUpdateDays(),
-                                 preferences->latitude(),
-                                 preferences->longitude()};
-    std::vector<QRect> frames;
-    for (const QWidget* control : controls) {
-        const QRect frame(control->mapTo(content, QPoint()), control->size());
-        EXPECT_TRUE(content->rect().contains(frame)) << control->metaObject()->className();
-        for (const QRect& other : frames) EXPECT_FALSE(frame.intersects(other));
-        frames.push_back(frame);
+    for (const QSize size : {QSize(360, 600), QSize(1280, 900)}) {
+        window.resize(size);
+        QCoreApplication::processEvents();
+        std::vector<std::pair<QRect, QString>> frames;
+        for (const QWidget* widget : content->findChildren<QWidget*>()) {
+            const bool control =
+                dynamic_cast<const Switch*>(widget) || dynamic_cast<const TextField*>(widget);
+            const auto* label = qobject_cast<const QLabel*>(widget);
+            if (!widget->isVisible() || (!control && !label)) continue;
+            const QRect frame(widget->mapTo(content, QPoint()), widget->size());
+            const QString name = label ? label->text() : widget->accessibleName();
+            EXPECT_TRUE(content->rect().contains(frame)) << name.toStdString();
+            if (label) {
+                const QRect needed = label->fontMetrics().boundingRect(
+                    QRect(0, 0, label->contentsRect().width(), 10000), Qt::TextWordWrap,
+                    label->text());
+                EXPECT_GE(label->contentsRect().height(), needed.height()) << name.toStdString();
+            }
+            for (const auto& [other, otherName] : frames) {
+                EXPECT_FALSE(frame.intersects(other))
+                    << name.toStdString() << " meets " << otherName.toStdString();
+            }
+            frames.emplace_back(frame, name);
+        }
+        EXPECT_GT(frames.size(), 30u);
     }
-
-    if (!saveShot(*content, QStringLiteral("preferences"))) return;
-    saveShot(*navigation, QStringLiteral("preferences-visible"));
-    for (Switch* control : {preferences->useUTCSwitch(), preferences->useDecimalDegreesSwitch(),
-                            preferences->showSunAndMoonSwitch()}) {
-        flip(control);
-    }
-    preferences->latitude()->setFocus();
-    saveShot(*content, QStringLiteral("preferences-on"));
+    EXPECT_LE(preferences->minimumElevationField()->width(), preferences->latitude()->width())
+        << "fields as wide as their texts need";
 }

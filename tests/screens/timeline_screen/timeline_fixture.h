@@ -34,14 +34,25 @@ protected:
         return *timeline;
     }
 
-    // The start of the hour holding the fixture's now, on the device's clock.
-    Date origin() const { return *timeline::hourOrigin(now, QTimeZone::systemTimeZone()); }
+    // The start of the hour holding the fixture's now, on the clock of the zone shown.
+    Date origin() const { return *timeline::hourOrigin(now, app.timeZone()); }
+
+    // Points per second of a timeline of this many hours across the content.
+    float scale(int hours) const {
+        const double width = timeline->scrollView()->contentSize().width();
+        return static_cast<float>((width - 2) / (hours * 3600.0));
+    }
+
+    // The half of the content that holds a content point.
+    TimelineView* viewAt(QPointF content) const {
+        return content.x() < timeline->view2()->x() ? timeline->view1() : timeline->view2();
+    }
 
     // Clicks the content point in the half that holds it, scrolled into sight first.
     void click(QPointF content) {
         timeline->scrollView()->ensureVisible(static_cast<int>(content.x()),
                                               static_cast<int>(content.y()));
-        TimelineView* view = content.x() < 320 ? timeline->view1() : timeline->view2();
+        TimelineView* view = viewAt(content);
         const QPoint point = (content - QPointF(view->x(), 0)).toPoint();
         QTest::mouseClick(view, Qt::LeftButton, {}, point);
     }

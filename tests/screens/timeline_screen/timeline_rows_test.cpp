@@ -1,13 +1,13 @@
-// The timeline's rows: up to ten coming passes of each selected satellite laid out as bars,
-// and recomputed on a later appearance only when the timeline's hours changed.
+// The timeline's rows: up to ten coming passes of each selected satellite laid out as bars for
+// the space the window gives, laid out again when it changes size, and recomputed on a later
+// appearance when the timeline's hours changed, or at once when the position changes.
+#include "PassViewController.h"
+#include "scoped_time_zone.h"
 #include "timeline_fixture.h"
 
 SKELVOR_SCREEN_TEST_APPLICATION("timeline_screen_tests");
 
 namespace {
-
-// Points per second of a timeline of this many hours.
-float scale(int hours) { return static_cast<float>(638.0 / (hours * 3600.0)); }
 
 TEST_F(TimelineScreen, RowsHoldTheComingPassesOfEachSelectedSatellite) {
     const QStringList names{"SAMPLE STATION", "SAMPLE GEO EAST", "SAMPLE MOLNIYA", "SAMPLE NAV A1"};
@@ -33,7 +33,9 @@ TEST_F(TimelineScreen, RowsHoldTheComingPassesOfEachSelectedSatellite) {
             }
             previousSet = entry.pass->los();
             ASSERT_TRUE(entry.location);
-            EXPECT_EQ(entry.location->top(), static_cast<double>(n) * 86.25);
+            const timeline::RowSizes sizes = *timeline->rowSizes();
+            EXPECT_NEAR(entry.location->top(),
+                        static_cast<double>(n) * sizes.rowHeight + sizes.nameHeight + 2, 1e-3);
             EXPECT_EQ(entry.location->height(), 25.0);
             EXPECT_FLOAT_EQ(static_cast<float>(entry.location->left()),
                             static_cast<float>(*entry.pass->aos() - origin()) * scale(12) + 1);
@@ -52,7 +54,8 @@ TEST_F(TimelineScreen, TheTimetableSpanFindsAtMostTenPassesARow) {
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[0].size(), 10u);
     EXPECT_EQ(rows[1].size(), 10u);
-    EXPECT_EQ(rows[1][0].location->top(), 172.5);
+    const timeline::RowSizes sizes = *timeline->rowSizes();
+    EXPECT_NEAR(rows[1][0].location->top(), sizes.rowHeight + sizes.nameHeight + 2, 1e-3);
     EXPECT_EQ(rows[1][0].location->height(), 25.0);
 }
 
@@ -75,15 +78,97 @@ TEST_F(TimelineScreen, RecomputesOnAppearingOnlyWhenTheHoursChanged) {
     EXPECT_NEAR(redone.location->width(), width / 2, 0.01) << "the same pass over twice the hours";
 }
 
-TEST_F(TimelineScreen, ALandscapeWindowGivesALowerContent) {
+TEST_F(TimelineScreen, TheRowsFollowTheWindowsSize) {
     open({"SAMPLE STATION", "SAMPLE WEATHER 1"}, {700, 420});
-    EXPECT_EQ(timeline->scrollView()->contentSize(), QSize(640, 218));
-    EXPECT_EQ(timeline->view2()->geometry(), QRect(320, 0, 320, 218));
-    EXPECT_EQ(timeline->satellites()[1][0].location->top(), 99.0);
+    const auto expectRowsFill = [this] {
+        const QSize viewport = timeline->scrollView()->viewport()->size();
+        const QSize content = timeline->scrollView()->contentSize();
+        EXPECT_EQ(content.height(), viewport.height()) << "the rows take the height";
+        EXPECT_EQ(content.width(), std::max(640, viewport.width()));
+        EXPECT_EQ(
+            timeline->view2()->geometry(),
+            QRect(content.width() / 2, 0, content.width() - content.width() / 2, content.height()));
+        const timeline::RowSizes sizes = *timeline->rowSizes();
+        EXPECT_NEAR(timeline->satellites()[1][0].location->top(),
+                    sizes.rowHeight + sizes.nameHeight + 2, 1e-3);
+        EXPECT_LE(timeline->satellites()[1][0].location->bottom(), content.height());
+    };
+    expectRowsFill();
     shoot("landscape");
     navigation->resize(360, 640);
-    EXPECT_EQ(timeline->scrollView()->contentSize(), QSize(640, 365));
-    EXPECT_EQ(timeline->view1()->geometry(), QRect(0, 0, 320, 365));
+    expectRowsFill();
+    navigation->resize(1280, 900);
+    expectRowsFill();
+    shoot("wide");
+}
+
+TEST_F(TimelineScreen, ManyRowsScrollDownRatherThanShrinkTheirNames) {
+    QStringList names;
+    for (const auto& category : app.knownSatellites()) names += category.keys();
+    open(names, {360, 400});
+    const timeline::RowSizes sizes = *timeline->rowSizes();
+    EXPECT_GE(sizes.rowHeight, sizes.nameHeight + sizes.barHeight);
+    EXPECT_GE(sizes.nameHeight, timeline->scrollView()->fontMetrics().lineSpacing());
+    EXPECT_GT(timeline->scrollView()->contentSize().height(),
+              timeline->scrollView()->viewport()->height());
+}
+
+// The bars and the axis stand on the hours of the zone the labels name: in UTC an observer in
+// India sees the axis start at the UTC hour, on local time at the Indian hour.
+TEST_F(TimelineScreen, TheHoursAreThoseOfTheZoneTheLabelsName) {
+    const ScopedTimeZone kolkata("Asia/Kolkata");
+    open({"SAMPLE STATION"});
+    const auto firstBarLeft = [this] {
+        for (const TimelineEntry& entry : timeline->satellites()[0]) {
+            if (entry.location) return std::pair(entry.location->left(), *entry.pass->aos());
+        }
+        return std::pair(0.0, Date());
+    };
+    const auto [left, aos] = firstBarLeft();
+    EXPECT_FLOAT_EQ(static_cast<float>(left),
+                    static_cast<float>(aos - Date(sampleEpoch)) * scale(12) + 1);
+    const TextMetrics metrics = metricsOf(timeline->view1()->font());
+    const auto utcAxis =
+        timeline::timelineAxis(timeline->view1()->geometry(), 12, origin(), now, app, metrics);
+    EXPECT_EQ(utcAxis->labels[0].text, "12:00 UTC");
+    EXPECT_EQ(utcAxis->labels[1].text, "15:00");
+
+    app.setUseUTC(false);
+    app.setPreferencesAltered(true);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return firstBarLeft().first != left; }));
+    EXPECT_EQ(origin(), Date(sampleEpoch - 1800));
+    const auto localAxis =
+        timeline::timelineAxis(timeline->view1()->geometry(), 12, origin(), now, app, metrics);
+    EXPECT_EQ(localAxis->labels[0].text, "17:00 IST");
+    EXPECT_EQ(localAxis->labels[1].text, "20:00");
+}
+
+TEST_F(TimelineScreen, APositionChangedWhileShownComputesTheRowsAgain) {
+    open({"SAMPLE STATION"});
+    const std::shared_ptr<PassData> first = timeline->satellites()[0][0].pass;
+    engine::geodetic_point_t observer = app.observer_geodetic();
+    observer.lat = -observer.lat;
+    app.setObserver_geodetic(observer);
+    app.setPreferencesAltered(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return timeline->satellites()[0][0].pass != first; }));
+}
+
+TEST_F(TimelineScreen, ArrowKeysChooseABarAndReturnOpensIt) {
+    open({"SAMPLE GEO EAST", "SAMPLE STATION"});
+    ScrollView* scroller = timeline->scrollView();
+    scroller->setFocus();
+    QTest::keyClick(scroller, Qt::Key_Right);
+    ASSERT_TRUE(timeline->currentBar());
+    EXPECT_EQ(timeline->currentBar()->row, 1u) << "the geostationary row has no bars";
+    QTest::keyClick(scroller, Qt::Key_Right);
+    const timeline::TimelineHit chosen = *timeline->currentBar();
+    EXPECT_EQ(chosen.pass, 1u);
+    EXPECT_TRUE(scroller->accessibleDescription().startsWith("SAMPLE STATION, pass from"));
+    QTest::keyClick(scroller, Qt::Key_Return);
+    ASSERT_EQ(navigation->count(), 3);
+    const auto* pass = dynamic_cast<PassViewController*>(navigation->topViewController());
+    ASSERT_NE(pass, nullptr);
+    EXPECT_EQ(pass->specificPass(), timeline->satellites()[1][1].pass);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // The timeline's views: a click on a bar opens its pass, a click beside every bar opens
-// nothing, and both halves draw the axis and the bars with or without satellites.
+// nothing, both halves draw the axis and the bars with or without satellites in the palette's
+// colours, and every row is named at the left edge of what the window shows.
 #include "PassViewController.h"
 #include "timeline_fixture.h"
 
@@ -49,38 +50,76 @@ TEST_F(TimelineScreen, AClickBesideEveryBarOpensNothing) {
     EXPECT_EQ(navigation->count(), 2) << "beyond a bar's reach";
 }
 
-// The colour of a content point as the stack shows it.
-QColor shown(TimelineController& timeline, QPointF content) {
-    timeline.scrollView()->ensureVisible(static_cast<int>(content.x()),
-                                         static_cast<int>(content.y()));
-    TimelineView* view = content.x() < 320 ? timeline.view1() : timeline.view2();
-    return view->grab().toImage().pixelColor((content - QPointF(view->x(), 0)).toPoint());
-}
+}  // namespace
 
-TEST_F(TimelineScreen, BothHalvesDrawTheAxisWithoutSatellites) {
+class TimelineViews : public TimelineScreen {
+protected:
+    // The colour of a content point as the stack shows it.
+    QColor shown(QPointF content) {
+        timeline->scrollView()->ensureVisible(static_cast<int>(content.x()),
+                                              static_cast<int>(content.y()));
+        TimelineView* view = viewAt(content);
+        return view->grab().toImage().pixelColor((content - QPointF(view->x(), 0)).toPoint());
+    }
+};
+
+TEST_F(TimelineViews, BothHalvesDrawTheAxisWithoutSatellitesInThePalettesColours) {
     open({});
     EXPECT_TRUE(timeline->satellites().empty());
-    EXPECT_LT(shown(*timeline, {100, 364}).lightness(), 60) << "the axis";
-    EXPECT_LT(shown(*timeline, {500, 364}).lightness(), 60);
-    EXPECT_EQ(shown(*timeline, {100, 100}).rgb(), QColor::fromRgbF(0.94f, 0.91f, 0.82f).rgb());
-    timeline->scrollView()->setContentOffset({0, 0});
+    const int bottom = timeline->scrollView()->contentSize().height() - 1;
+    EXPECT_LT(shown({100, static_cast<double>(bottom)}).lightness(), 60) << "the axis";
+    EXPECT_LT(shown({500, static_cast<double>(bottom)}).lightness(), 60);
+    EXPECT_EQ(shown({100, 100}), timeline->view1()->palette().color(QPalette::Base));
+
+    QPalette dark = timeline->view1()->palette();
+    dark.setColor(QPalette::Base, QColor(25, 27, 30));
+    dark.setColor(QPalette::Text, QColor(235, 235, 235));
+    timeline->view1()->setPalette(dark);
+    EXPECT_EQ(shown({100, 100}), QColor(25, 27, 30));
+    EXPECT_GT(shown({100, static_cast<double>(bottom)}).lightness(), 200) << "a light axis";
     shoot("empty");
 }
 
-TEST_F(TimelineScreen, BarsTakeTheirRowsColours) {
+TEST_F(TimelineViews, EveryRowIsNamedAtTheLeftEdgeTheWindowShows) {
+    open({"SAMPLE GEO EAST", "SAMPLE STATION"});
+    const timeline::RowSizes sizes = *timeline->rowSizes();
+    const auto inkIn = [this](QPointF content) {
+        const QColor base = timeline->view1()->palette().color(QPalette::Base);
+        for (int dx = 0; dx < 60; ++dx) {
+            if (shown(content + QPointF(dx, 0)) != base) return true;
+        }
+        return false;
+    };
+    const double middle = sizes.nameHeight / 2;
+    EXPECT_TRUE(inkIn({6, middle})) << "the geostationary row, without bars, is named";
+    EXPECT_TRUE(inkIn({6, sizes.rowHeight + middle}));
+    timeline->scrollView()->setContentOffset({200, 0});
+    EXPECT_EQ(timeline->visibleLeft(), 200.0);
+    EXPECT_TRUE(inkIn({206, sizes.rowHeight + middle})) << "the name follows the scrolling";
+}
+
+TEST_F(TimelineViews, BarsTakeTheirRowsColoursInEveryPalette) {
     now = now + 1200.0;
     const QStringList names{"SAMPLE STATION",   "SAMPLE WEATHER 1", "SAMPLE AMATEUR 1",
                             "SAMPLE GEO EAST",  "SAMPLE MOLNIYA",   "SAMPLE NAV A1",
                             "SAMPLE TELESCOPE", "SAMPLE CUBESAT"};
     open(names);
-    for (std::size_t n : {0u, 1u, 2u}) {
-        const QRectF bar = firstBar(timeline->satellites()[n]);
-        ASSERT_FALSE(bar.isEmpty());
-        const timeline::RowColour colour = timeline::rowColour(n);
-        const QColor pixel = shown(*timeline, QPointF(bar.left() + 1, bar.center().y()));
-        EXPECT_NEAR(pixel.redF(), colour.red, 0.01);
-        EXPECT_NEAR(pixel.greenF(), colour.green, 0.01);
-        EXPECT_NEAR(pixel.blueF(), colour.blue, 0.01);
+    QPalette dark = timeline->view1()->palette();
+    dark.setColor(QPalette::Base, QColor(25, 27, 30));
+    for (const bool darkened : {false, true}) {
+        if (darkened) {
+            timeline->view1()->setPalette(dark);
+            timeline->view2()->setPalette(dark);
+        }
+        for (std::size_t n : {0u, 1u, 2u}) {
+            const QRectF bar = firstBar(timeline->satellites()[n]);
+            ASSERT_FALSE(bar.isEmpty());
+            const timeline::RowColour colour = timeline::rowColour(n);
+            const QColor pixel = shown(QPointF(bar.left() + 2, bar.center().y()));
+            EXPECT_NEAR(pixel.redF(), colour.red, 0.01);
+            EXPECT_NEAR(pixel.greenF(), colour.green, 0.01);
+            EXPECT_NEAR(pixel.blueF(), colour.blue, 0.01);
+        }
     }
     timeline->scrollView()->setContentOffset({0, 0});
     shoot("left");
@@ -88,5 +127,3 @@ TEST_F(TimelineScreen, BarsTakeTheirRowsColours) {
     shoot("right");
     saveShot(*timeline->scrollView()->content(), QStringLiteral("timeline-content"));
 }
-
-}  // namespace
