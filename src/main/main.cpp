@@ -3,12 +3,16 @@
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QFileInfo>
 #include <QMainWindow>
+#include <QScreen>
 #include <QStandardPaths>
+#include <optional>
 
 #include "MainInterface.h"
 #include "MessageBoxAlertView.h"
 #include "SkelvorAppDelegate.h"
+#include "WindowPlacement.h"
 
 namespace {
 
@@ -33,6 +37,34 @@ void describeOptions(QCommandLineParser& options) {
                        QStringLiteral("URL")});
     options.addOption({QStringLiteral("simulator"),
                        QStringLiteral("Place the observer at a fixed default location.")});
+}
+
+// The window's size at the first start: a phone's proportions, which every screen lays out for;
+// and the least size the screens are laid out for.
+constexpr QSize firstSize(400, 720);
+constexpr QSize smallestSize(360, 600);
+
+// The window as the user left it, else at its first size in the middle of the main screen;
+// in either case within the screen it opens on.
+void placeWindow(QMainWindow& window, MainInterface& tabs,
+                 const std::optional<WindowPlacement>& placement) {
+    QScreen* screen = QGuiApplication::primaryScreen();
+    if (placement) {
+        if (QScreen* saved = QGuiApplication::screenAt(placement->frame.center())) screen = saved;
+    }
+    const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(), firstSize);
+    QRect wanted(QPoint(), firstSize);
+    wanted.moveCenter(available.center());
+    if (placement) wanted = placement->frame;
+    const QRect fitted = fitToScreen(wanted, available);
+    window.setMinimumSize(smallestSize.boundedTo(fitToScreen(available, available).size()));
+    window.setGeometry(fitted);
+    if (placement) tabs.setCurrentIndex(placement->tab);
+    if (placement && placement->maximised) {
+        window.showMaximized();
+    } else {
+        window.show();
+    }
 }
 
 // --help and --version answer on the terminal, also where there is no display.
@@ -60,6 +92,8 @@ int main(int argc, char* argv[]) {
         return 0;
     }
     QApplication application(argc, argv);
+    // Lets the desktop (Wayland in particular) match the window to its launcher and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.skelvor.Skelvor"));
     options.process(application);
 
     SkelvorAppDelegate appDelegate;
@@ -73,11 +107,19 @@ int main(int argc, char* argv[]) {
     QMainWindow window;
     window.setWindowTitle(QStringLiteral("Skelvor"));
     window.setWindowIcon(QIcon(QStringLiteral(":/images/skelvor.png")));
-    window.setCentralWidget(new MainInterface);
-    window.resize(400, 720);  // a phone's proportions; the screens lay out for 320 points
+    auto* tabs = new MainInterface;
+    window.setCentralWidget(tabs);
+    // Beside the saved state, in the same directory.
+    const QString placementPath =
+        QFileInfo(appDelegate.stateFilePath()).dir().filePath(QStringLiteral("windowState"));
 
-    // The screens read the restored state when they first appear.
+    // The screens read the restored state when they first appear; the boxes the start-up shows
+    // wait for the window.
     appDelegate.applicationDidFinishLaunching();
-    window.show();
+    placeWindow(window, *tabs, readWindowPlacement(placementPath));
+    QObject::connect(&application, &QCoreApplication::aboutToQuit, [&] {
+        writeWindowPlacement(placementPath,
+                             {window.normalGeometry(), window.isMaximized(), tabs->currentIndex()});
+    });
     return QApplication::exec();
 }
