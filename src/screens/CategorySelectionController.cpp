@@ -1,8 +1,8 @@
 #include "CategorySelectionController.h"
 
-#include <QPixmap>
 #include <QToolButton>
 
+#include "IconButton.h"
 #include "NavigationController.h"
 #include "SatelliteChoice.h"
 #include "SatelliteSearchController.h"
@@ -32,17 +32,11 @@ void CategorySelectionController::viewDidLoad() {
 }
 
 QToolButton* CategorySelectionController::makeSearchButton() {
-    auto* button = new QToolButton;
-    const QPixmap icon(QStringLiteral(":/images/segment_search.png"));
-    if (icon.isNull()) {
-        button->setText(QStringLiteral("Search"));
-    } else {
-        button->setIcon(icon);
-        button->setIconSize(QSize(24, 24));
-    }
-    button->setToolTip(QStringLiteral("Search satellites by name"));
+    auto* button = new IconButton(QStringLiteral(":/images/segment_search.png"));
+    if (button->icon().isNull()) button->setText(QStringLiteral("Search"));
+    button->setIconSize(QSize(24, 24));
+    button->setToolTip(QStringLiteral("Search satellites by name (Ctrl+F)"));
     button->setAccessibleName(QStringLiteral("Search"));
-    button->setAutoRaise(true);
     QObject::connect(button, &QToolButton::clicked, this, [this] { satelliteSearch(); });
     return button;
 }

@@ -4,6 +4,7 @@
 #include <QToolButton>
 
 #include "BusyIndicator.h"
+#include "IconButton.h"
 #include "ListRowText.h"
 #include "NavigationController.h"
 #include "PassData.h"
@@ -55,11 +56,9 @@ void FirstViewController::viewDidLoad() {
     timelineEditButton_->setAction([this] { timelineEditAction(); });
     timelineEditButton_->setAccessibleName(QStringLiteral("Timeline and editing"));
     setRightBarButtonItem(timelineEditButton_);
-    auto* orderButton = new QToolButton;
-    orderButton->setIcon(QIcon(QStringLiteral(":/images/DownArrow.png")));
+    auto* orderButton = new IconButton(QStringLiteral(":/images/DownArrow.png"));
     orderButton->setToolTip(QStringLiteral("Order by next event"));
     orderButton->setAccessibleName(QStringLiteral("Order by next event"));
-    orderButton->setAutoRaise(true);
     QObject::connect(orderButton, &QToolButton::clicked, this, [this] { orderByInterval(); });
     setLeftBarButtonItem(orderButton);
     selectionObserver_ = NotificationCenter::defaultCenter().addObserver(

@@ -1,12 +1,15 @@
 #include "MainInterface.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QLineEdit>
 #include <QTabBar>
+#include <array>
 
 #include "CategorySelectionController.h"
 #include "FirstViewController.h"
 #include "HelpController.h"
+#include "IconButton.h"
 #include "NavigationController.h"
 #include "PreferencesController.h"
 #include "SatelliteSearchController.h"
@@ -14,24 +17,23 @@
 namespace {
 
 const QSize tabIconSize(20, 20);
+const std::array<QString, 4> tabIcons{
+    QStringLiteral(":/images/tab-tracking.png"), QStringLiteral(":/images/tab-satellites.png"),
+    QStringLiteral(":/images/tab-preferences.png"), QStringLiteral(":/images/tab-help.png")};
 
-void addStack(MainInterface& tabs, std::unique_ptr<ViewController> root, const QString& title,
-              const QString& icon) {
-    const int index = tabs.addTab(new NavigationController(std::move(root)), QIcon(icon), title);
+void addStack(MainInterface& tabs, std::unique_ptr<ViewController> root, const QString& title) {
+    const int index = tabs.addTab(new NavigationController(std::move(root)), title);
     tabs.setTabToolTip(index, QStringLiteral("%1 (Ctrl+%2)").arg(title).arg(index + 1));
 }
 
 }  // namespace
 
 MainInterface::MainInterface(QWidget* parent) : TabBarController(parent) {
-    addStack(*this, std::make_unique<FirstViewController>(), QStringLiteral("Tracking"),
-             QStringLiteral(":/images/tab-tracking.png"));
-    addStack(*this, std::make_unique<CategorySelectionController>(), QStringLiteral("Satellites"),
-             QStringLiteral(":/images/tab-satellites.png"));
-    addStack(*this, std::make_unique<PreferencesController>(), QStringLiteral("Preferences"),
-             QStringLiteral(":/images/tab-preferences.png"));
-    addStack(*this, std::make_unique<HelpController>(), QStringLiteral("Help"),
-             QStringLiteral(":/images/tab-help.png"));
+    addStack(*this, std::make_unique<FirstViewController>(), QStringLiteral("Tracking"));
+    addStack(*this, std::make_unique<CategorySelectionController>(), QStringLiteral("Satellites"));
+    addStack(*this, std::make_unique<PreferencesController>(), QStringLiteral("Preferences"));
+    addStack(*this, std::make_unique<HelpController>(), QStringLiteral("Help"));
+    tintIcons();
     // The four tabs share the window's width, as on a phone, rather than scrolling.
     setIconSize(tabIconSize);
     tabBar()->setExpanding(true);
@@ -72,6 +74,18 @@ QSize MainInterface::minimumSizeHint() const {
     QSize hint = TabBarController::minimumSizeHint();
     hint.setWidth(std::min(hint.width(), tabsWidth(QSize(0, 0))));
     return hint;
+}
+
+void MainInterface::tintIcons() {
+    const QColor colour = palette().color(QPalette::ButtonText);
+    for (int tab = 0; tab < count(); ++tab) {
+        setTabIcon(tab, IconButton::tintedIcon(tabIcons.at(static_cast<std::size_t>(tab)), colour));
+    }
+}
+
+void MainInterface::changeEvent(QEvent* event) {
+    TabBarController::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange) tintIcons();
 }
 
 // The icons go where the names would not fit beside them.

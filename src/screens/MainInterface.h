@@ -29,9 +29,12 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    // The tabs' icons take the palette's colour, light or dark.
+    void changeEvent(QEvent* event) override;
 
 private:
     void addShortcut(const QKeySequence& keys, std::function<void()> action);
     // The tabs' width with their icons and without them.
     int tabsWidth(QSize iconSize) const;
+    void tintIcons();
 };
