@@ -18,6 +18,11 @@ QPointF locateAzimuth(float azimuth, float elevation, const RadarFrame& frame) {
     return {c.x() + r * std::sin(angle), c.y() - r * std::cos(angle)};
 }
 
+double markScale(const RadarFrame& frame) {
+    constexpr double referenceRadius = 180.0;  // points: the plot of a phone-sized window
+    return std::max(1.0, frame.maxRadius / referenceRadius);
+}
+
 bool isDrawable(QPointF point) { return std::isfinite(point.x()) && std::isfinite(point.y()); }
 
 std::optional<QPointF> skyPoint(float azimuth, float elevation, const RadarFrame& frame) {

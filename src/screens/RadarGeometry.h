@@ -36,6 +36,10 @@ struct RadarFrame {
 // The horizon radius for a view of this size: 0.475 of its smaller side.
 float maxRadiusFor(QSizeF size);
 
+// How much larger the marks of the Sun, the Moon and the satellite are drawn on a large plot:
+// 1 up to a horizon ring of 180 points, in proportion beyond.
+double markScale(const RadarFrame& frame);
+
 // Points between a compass letter and the ring or axis it stands by.
 inline constexpr double letterGap = 2.0;
 

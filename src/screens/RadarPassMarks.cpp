@@ -55,7 +55,8 @@ std::optional<QRectF> satelliteMark(double azimuth, double elevation, const Rada
     const std::optional<QPointF> p =
         skyPoint(static_cast<float>(azimuth), static_cast<float>(elevation), frame);
     if (!p) return std::nullopt;
-    return QRectF(p->x() - 4, p->y() - 4, 8, 8);
+    const double half = 4 * markScale(frame);
+    return QRectF(p->x() - half, p->y() - half, 2 * half, 2 * half);
 }
 
 }  // namespace radar

@@ -32,8 +32,8 @@ std::vector<int> timeMarkIndexes(int count);
 std::vector<PlotText> timeMarks(std::span<const PassCoordinate> samples, const RadarFrame& frame,
                                 const SettingsStore& settings);
 
-// The 8 by 8 square centred on the satellite's present projection; none while the satellite is
-// below the horizon or its position cannot be drawn.
+// The 8 by 8 square (larger on a large plot) centred on the satellite's present projection;
+// none while the satellite is below the horizon or its position cannot be drawn.
 std::optional<QRectF> satelliteMark(double azimuth, double elevation, const RadarFrame& frame);
 
 }  // namespace radar

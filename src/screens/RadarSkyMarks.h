@@ -1,5 +1,5 @@
 // The Sun and the Moon on the radar plot, drawn only while they are above the horizon: the Sun
-// as a small disc, the Moon as a crescent lit on its right.
+// as a small disc, the Moon as a crescent lit on its right; both larger on a large plot.
 #pragma once
 
 #include <QPointF>

@@ -94,6 +94,14 @@ TEST(Marks, SatelliteSunAndMoonOnlyAboveTheHorizon) {
     EXPECT_FALSE(moonMark({0.0f, -5.0f}, frame));
 }
 
+TEST(Marks, GrowWithALargePlot) {
+    const RadarFrame large{QSizeF(1000, 1000), 360.0f};
+    EXPECT_EQ(satelliteMark(0.0, 90.0, large)->size(), QSizeF(16, 16));
+    EXPECT_DOUBLE_EQ(sunMark({0.0f, 90.0f}, large)->radius, 6.0);
+    EXPECT_DOUBLE_EQ((*moonMark({0.0f, 90.0f}, large))[1].radius, 2 * 4.2425);
+    EXPECT_EQ(markScale(frame), 1.0);
+}
+
 TEST(Marks, MoonCrescentRunsBottomRightTopThenBack) {
     const auto moon = moonMark({0.0f, 90.0f}, frame);
     ASSERT_TRUE(moon);
