@@ -1,12 +1,15 @@
 // Alert boxes over message boxes, offscreen: presses reach the delegate with their index, a
-// box closed from the program tells nobody, and the delegate may release the box it hears from.
+// box closed from the program tells nobody, the delegate may release the box it hears from, and
+// a box is modal to the main window, centred on it and waits for it to appear.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QEventLoop>
 #include <QFontDatabase>
+#include <QMainWindow>
 #include <QMessageBox>
 #include <QPointer>
+#include <QTest>
 #include <QTimer>
 
 #include "MessageBoxAlertView.h"
@@ -93,4 +96,40 @@ TEST(AlertView, AReleasedBoxOutlivesAnEventLoopRunByTheDelegate) {
     EXPECT_TRUE(downloader.survived);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(downloader.box.isNull());
+}
+
+// A box belongs to the main window: modal to it, centred on it, with the keyboard in it; one
+// shown before the window appears waits for it.
+TEST(AlertView, IsModalToTheMainWindowCentredOnItAndWaitsForIt) {
+    Recorder recorder;
+    QMainWindow window;
+    window.setGeometry(100, 100, 600, 500);
+    const auto alert =
+        MessageBoxAlertView::make("No TLE Files", "Load them?", {"No", "Yes"}, &recorder);
+    QMessageBox* box = static_cast<MessageBoxAlertView&>(*alert).messageBox();
+    EXPECT_EQ(box->parentWidget(), &window);
+    EXPECT_EQ(box->windowModality(), Qt::WindowModal);
+    alert->show();
+    EXPECT_TRUE(alert->isVisible()) << "shown, waiting for its window";
+    EXPECT_FALSE(box->isVisible());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return box->isVisible(); }));
+    EXPECT_LT((box->geometry().center() - window.geometry().center()).manhattanLength(), 40);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return box->isAncestorOf(QApplication::focusWidget()); }))
+        << "the keyboard is in the box";
+    alert->dismissWithClickedButtonIndex(0);
+    EXPECT_FALSE(alert->isVisible());
+}
+
+TEST(AlertView, ABoxDismissedWhileItWaitsNeverShows) {
+    Recorder recorder;
+    QMainWindow window;
+    const auto alert =
+        MessageBoxAlertView::make("Finding Location", "Please Wait", {"Cancel"}, &recorder);
+    alert->show();
+    alert->dismissWithClickedButtonIndex(0);
+    window.show();
+    QCoreApplication::processEvents();  // the window's appearance is heard on the next turn
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(static_cast<MessageBoxAlertView&>(*alert).messageBox()->isVisible());
 }
