@@ -53,12 +53,8 @@ void placeWindow(QMainWindow& window, MainInterface& tabs,
         if (QScreen* saved = QGuiApplication::screenAt(placement->frame.center())) screen = saved;
     }
     const QRect available = screen ? screen->availableGeometry() : QRect(QPoint(), firstSize);
-    QRect wanted(QPoint(), firstSize);
-    wanted.moveCenter(available.center());
-    if (placement) wanted = placement->frame;
-    const QRect fitted = fitToScreen(wanted, available);
     window.setMinimumSize(smallestSize.boundedTo(fitToScreen(available, available).size()));
-    window.setGeometry(fitted);
+    window.setGeometry(openingFrame(placement, firstSize, available));
     if (placement) tabs.setCurrentIndex(placement->tab);
     if (placement && placement->maximised) {
         window.showMaximized();

@@ -70,6 +70,11 @@ TEST(FitToScreen, TheWindowStaysWithinTheAvailableAreaBelowItsTitleBar) {
     EXPECT_EQ(fitToScreen(QRect(1800, 900, 400, 300), screen), QRect(560, 300, 400, 300))
         << "moved back onto the screen";
     EXPECT_EQ(fitToScreen(QRect(100, 100, 400, 300), screen), QRect(100, 100, 400, 300));
+    EXPECT_EQ(openingFrame(std::nullopt, QSize(400, 300), screen), QRect(280, 150, 400, 300))
+        << "the first time in the middle";
+    EXPECT_EQ(openingFrame(WindowPlacement{QRect(5, 50, 300, 300), false, 0}, QSize(400, 300),
+                           screen),
+              QRect(5, 50, 300, 300));
 }
 
 }  // namespace

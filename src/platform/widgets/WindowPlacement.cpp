@@ -75,3 +75,10 @@ QRect fitToScreen(QRect wanted, const QRect& available) {
     wanted.moveTop(std::clamp(wanted.top(), room.top(), room.bottom() + 1 - wanted.height()));
     return wanted;
 }
+
+QRect openingFrame(const std::optional<WindowPlacement>& placement, QSize firstSize,
+                   const QRect& available) {
+    QRect wanted(QPoint(), firstSize);
+    wanted.moveCenter(available.center());
+    return fitToScreen(placement ? placement->frame : wanted, available);
+}

@@ -23,3 +23,8 @@ bool writeWindowPlacement(const QString& path, const WindowPlacement& placement)
 // The window's rectangle within the screen's available area: no larger than the area less room
 // for the window's title bar, moved as little as needed to lie inside it.
 QRect fitToScreen(QRect wanted, const QRect& available);
+
+// Where the window opens: as placed last time, else at its first size in the middle of the
+// screen's available area; in either case fitted to that area.
+QRect openingFrame(const std::optional<WindowPlacement>& placement, QSize firstSize,
+                   const QRect& available);
