@@ -11,6 +11,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   tzdata
   libhamlib-utils
+  appstream desktop-file-utils
 )
 
 missing=()
