@@ -120,6 +120,7 @@ void PassViewController::placeBarButton() {
     footprintDetailsButton_ =
         new SegmentedControl({QStringLiteral("Footprint"), QStringLiteral("Details")});
     footprintDetailsButton_->setMomentary(true);
+    footprintDetailsButton_->setAccessibleName(QStringLiteral("Footprint and details"));
     footprintDetailsButton_->setAction(
         [this] { footprintDetailsButton(*footprintDetailsButton_); });
     setRightBarButtonItem(footprintDetailsButton_);
