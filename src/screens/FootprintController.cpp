@@ -1,6 +1,7 @@
 #include "FootprintController.h"
 
 #include <QEvent>
+#include <QHash>
 #include <QScrollBar>
 #include <cmath>
 
@@ -44,8 +45,8 @@ void FootprintController::loadView() {
                                       worldViewScroller_->content());
     }
     worldViewScroller_->setScrollAction([this] { scrollViewDidScroll(); });
+    worldViewScroller_->setResizeAction([this] { fitToViewport(); });
     worldViewScroller_->installEventFilter(this);
-    worldViewScroller_->viewport()->installEventFilter(this);
     fitToViewport();
     setView(worldViewScroller_);
 }
@@ -60,9 +61,6 @@ void FootprintController::viewDidLoad() {
 }
 
 bool FootprintController::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == worldViewScroller_->viewport() && event->type() == QEvent::Resize) {
-        fitToViewport();
-    }
     if (watched == worldViewScroller_ && event->type() == QEvent::Show && !shownOnce_) {
         shownOnce_ = true;
         fitToViewport();
@@ -93,7 +91,12 @@ void FootprintController::chooseWorldImage() {
     const QString name = footprint::worldImageFor(footprint::viewSize * scale_ * ratio);
     if (name == worldImageName_) return;
     worldImageName_ = name;
-    worldImage_ = QImage(name);
+    // Each map is decoded once for the whole run: the large one takes the better part of a
+    // second.
+    static QHash<QString, QImage> decoded;
+    auto map = decoded.find(name);
+    if (map == decoded.end()) map = decoded.insert(name, QImage(name));
+    worldImage_ = *map;
 }
 
 Date FootprintController::trackStart() const {

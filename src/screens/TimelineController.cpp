@@ -40,7 +40,7 @@ void TimelineController::loadView() {
     scrollView_ = new ScrollView;
     scrollView_->setShowsFocus(true);
     scrollView_->setAccessibleName(QStringLiteral("Timeline of the coming passes"));
-    scrollView_->viewport()->installEventFilter(this);
+    scrollView_->setResizeAction([this] { fitContent(); });
     scrollView_->setKeyAction([this](QKeyEvent* event) { return handleKey(event); });
     scrollView_->setScrollAction([this] { redraw(); });
     setView(scrollView_);
@@ -85,13 +85,6 @@ void TimelineController::fitContent() {
     view1_->setGeometry(0, 0, width / 2, height);
     view2_->setGeometry(width / 2, 0, width - width / 2, height);
     layoutBars();
-}
-
-bool TimelineController::eventFilter(QObject* watched, QEvent* event) {
-    if (scrollView_ && watched == scrollView_->viewport() && event->type() == QEvent::Resize) {
-        fitContent();
-    }
-    return ViewController::eventFilter(watched, event);
 }
 
 void TimelineController::loadSelectedSatellites() {

@@ -73,7 +73,6 @@ public:
 protected:
     void loadView() override;
     void viewDidLoad() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void createSubviews();

@@ -38,6 +38,9 @@ DescribedView::DescribedView(QWidget* parent) : QWidget(parent) {
 }
 
 void DescribedView::summaryChanged() {
+    QString summary = accessibleSummary();
+    if (summary == lastSummary_) return;
+    lastSummary_ = std::move(summary);
     QAccessibleEvent event(this, QAccessible::DescriptionChanged);
     QAccessible::updateAccessibility(&event);
 }

@@ -15,6 +15,9 @@ public:
     virtual QString accessibleSummary() const = 0;
 
 protected:
-    // Tells assistive technology that the summary changed.
+    // Tells assistive technology when the summary differs from the one it was last told of.
     void summaryChanged();
+
+private:
+    QString lastSummary_;
 };

@@ -1,5 +1,6 @@
 #include "ScrollView.h"
 
+#include <QEvent>
 #include <QKeyEvent>
 #include <QScrollBar>
 
@@ -64,6 +65,12 @@ void ScrollView::keyPressEvent(QKeyEvent* event) {
         return;
     }
     QScrollArea::keyPressEvent(event);
+}
+
+bool ScrollView::viewportEvent(QEvent* event) {
+    const bool handled = QScrollArea::viewportEvent(event);
+    if (event->type() == QEvent::Resize && resized_) resized_();
+    return handled;
 }
 
 void ScrollView::scrollContentsBy(int dx, int dy) {

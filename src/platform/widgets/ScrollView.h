@@ -19,6 +19,9 @@ public:
     // Scrolls as little as needed to show the content rectangle, as much of it as fits.
     void scrollRectToVisible(const QRect& rect, bool animated);
     void setScrollAction(std::function<void()> action) { scrolled_ = std::move(action); }
+    // Called after the viewport took a new size: the window's, or the room left by scroll bars
+    // that came or went.
+    void setResizeAction(std::function<void()> action) { resized_ = std::move(action); }
     // Called with each key pressed while the view has the focus; true when it took the key.
     void setKeyAction(std::function<bool(QKeyEvent*)> action) { keyAction_ = std::move(action); }
     // Takes the focus by the keyboard and the mouse, with a frame that shows it.
@@ -26,11 +29,13 @@ public:
 
 protected:
     void scrollContentsBy(int dx, int dy) override;
+    bool viewportEvent(QEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     void focusInEvent(QFocusEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
 
 private:
     std::function<void()> scrolled_;
+    std::function<void()> resized_;
     std::function<bool(QKeyEvent*)> keyAction_;
 };

@@ -124,7 +124,9 @@ TEST_F(TimelineScreen, TheHoursAreThoseOfTheZoneTheLabelsName) {
         }
         return std::pair(0.0, Date());
     };
-    const auto [left, aos] = firstBarLeft();
+    const auto first = firstBarLeft();
+    const double left = first.first;
+    const Date aos = first.second;
     EXPECT_FLOAT_EQ(static_cast<float>(left),
                     static_cast<float>(aos - Date(sampleEpoch)) * scale(12) + 1);
     const TextMetrics metrics = metricsOf(timeline->view1()->font());
