@@ -50,7 +50,8 @@ MainInterface::MainInterface(QWidget* parent) : TabBarController(parent) {
     }
     addShortcut(QKeySequence::Find, [this] { searchByName(); });
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { toggleEditing(); });
-    addShortcut(QKeySequence::Quit, [this] { window()->close(); });
+    // Ctrl+Q on every desktop, whichever key its own scheme names for quitting.
+    addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { window()->close(); });
 }
 
 void MainInterface::addShortcut(const QKeySequence& keys, std::function<void()> action) {

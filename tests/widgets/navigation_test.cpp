@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QLineEdit>
 #include <QTabWidget>
 #include <QTest>
 
@@ -104,4 +105,27 @@ TEST_F(Navigation, TheBarShowsTheTopScreensTitleAndABackButtonBelowIt) {
     QTest::mouseClick(back, Qt::LeftButton);
     EXPECT_EQ(stack.count(), 1);
     EXPECT_EQ(stack.findChild<QLabel*>()->text(), "Tracking");
+}
+
+// The keyboard goes back as the back button does: Escape and Alt+Left close a screen shown over
+// the stack, else take the top screen off; at the root they are left to others. A pushed screen
+// gets the keyboard.
+TEST_F(Navigation, EscapeAndAltLeftGoBackAndAPushedScreenGetsTheKeyboard) {
+    struct Field : ViewController {
+        void loadView() override { setView(new QLineEdit); }
+    };
+    NavigationController stack(screen(QStringLiteral("root")));
+    stack.show();
+    stack.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&stack));
+    stack.pushViewController(std::make_unique<Field>(), true);
+    QWidget* field = stack.topViewController()->view();
+    EXPECT_TRUE(field->hasFocus());
+    stack.presentModalViewController(screen(QStringLiteral("modal")), true);
+    QTest::keyClick(&stack, Qt::Key_Escape);
+    EXPECT_EQ(stack.modalViewController(), nullptr);
+    EXPECT_EQ(stack.count(), 2);
+    QTest::keyClick(field, Qt::Key_Left, Qt::AltModifier);  // unused by the field: it goes up
+    EXPECT_EQ(stack.count(), 1);
+    EXPECT_FALSE(stack.goBack()) << "the root stays";
 }
