@@ -102,9 +102,9 @@ RowColour rowColour(std::size_t row);
 
 // One row's bars as a view draws them, and where the satellite's name goes beside them: after a
 // bar whose end lies more than 120 points (or the name's width, where it is wider) past the end
-// of the row's last named bar, counted along the whole content so that both views name the same
-// bars. A view keeps the names that start left of its right edge, including those of bars left
-// of it whose names may run into it.
+// of the row's last named bar and whose name would not run into the row's next bar, counted
+// along the whole content so that both views name the same bars. A view keeps the names that start
+// left of its right edge, including those of bars left of it whose names may run into it.
 struct RowDrawing {
     RowColour colour;
     std::vector<QRectF> bars;

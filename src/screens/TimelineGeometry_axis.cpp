@@ -1,5 +1,6 @@
 // What one view of the timeline draws: the time axis with its hour marks and clock labels, the
 // current-time line, and the rows' bars with the satellites' names.
+#include <algorithm>
 #include <cmath>
 
 #include "SettingsStore.h"
@@ -94,9 +95,16 @@ std::vector<RowDrawing> rowsInView(const std::vector<TimelineRow>& rows,
         const double nameWidth = n < nameWidths.size() ? nameWidths[n] : 0.0;
         const double spacing = std::max(nameSpacing, nameWidth + 2 * nameGap);
         double labelledEnd = -nameReach;
-        for (const std::optional<QRectF>& location : rows[n]) {
+        const TimelineRow& row = rows[n];
+        for (std::size_t i = 0; i < row.size(); ++i) {
+            const std::optional<QRectF>& location = row[i];
             if (!location || !(location->left() < contentWidth)) continue;
-            const bool named = location->right() - labelledEnd > spacing;
+            // A name that would run into the row's next bar is left to that bar.
+            const double nameEnd = location->right() + nameGap + nameWidth + nameGap;
+            const bool meetsNext = std::any_of(
+                row.begin() + static_cast<std::ptrdiff_t>(i) + 1, row.end(),
+                [&](const std::optional<QRectF>& next) { return next && next->left() < nameEnd; });
+            const bool named = location->right() - labelledEnd > spacing && !meetsNext;
             if (named) labelledEnd = location->right();
             const QRectF bar = location->translated(-frame.x(), 0.0);
             if (!(bar.left() < frame.width())) continue;

@@ -119,6 +119,9 @@ TEST(TimelineNames, ANameNeedsMoreThan120PointsOrItsWidthFromTheLastNamedBar) {
     EXPECT_EQ(named(150, 50), 1u);
     EXPECT_EQ(named(180, 50), 2u);
     EXPECT_EQ(named(180, 200), 1u) << "a long name would meet the next";
+    // A name that would run into the next bar is left to that bar.
+    const TimelineRow close{QRectF(20, 0, 10, 25), QRectF(60, 0, 10, 25)};
+    EXPECT_EQ(rowsInView({close}, {50}, left)[0].labels, (std::vector<QPointF>{{72, 0}}));
     const auto other =
         rowsInView({{QRectF(300, 25, 40, 25), QRectF(500, 25, 9, 25)}}, {50}, right)[0];
     EXPECT_EQ(other.bars, (std::vector<QRectF>{{-20, 25, 40, 25}, {180, 25, 9, 25}}));
