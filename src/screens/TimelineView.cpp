@@ -24,17 +24,23 @@ void strokeLines(DrawingContext& context, const std::vector<QLineF>& lines,
 }
 
 void drawAxis(DrawingContext& context, const timeline::TimelineAxis& axis, const QFont& font,
-              const QColor& ink) {
-    context.setStrokeColor(ink);
+              const QPalette& colours) {
+    context.setStrokeColor(colours.color(QPalette::Text));
     context.setLineWidth(1.0);
     strokeLines(context, {axis.axis}, {});
     strokeLines(context, axis.ticks, {});
     strokeLines(context, axis.hourLines, timeline::hourLineDashes);
-    for (const timeline::TimelineLabel& label : axis.labels) {
-        context.drawText(label.text, label.topLeft, font);
-    }
     strokeLines(context, {axis.now}, timeline::nowLineDashes);
     context.setLineDash(0.0, {});
+    // The clock labels stand on a patch of background, so that the current-time line passing
+    // behind one leaves it readable.
+    const TextMetrics metrics = metricsOf(font);
+    for (const timeline::TimelineLabel& label : axis.labels) {
+        context.fillRect(
+            QRectF(label.topLeft, QSizeF(metrics.width(label.text), metrics.lineSpacing)),
+            colours.color(QPalette::Base));
+        context.drawText(label.text, label.topLeft, font);
+    }
 }
 
 }  // namespace
@@ -58,7 +64,7 @@ void TimelineView::paintEvent(QPaintEvent*) {
     const TextMetrics metrics = metricsOf(font());
     const std::optional<timeline::TimelineAxis> axis = timeline::timelineAxis(
         frame, appDelegate->timelineDuration(), *origin, now, *appDelegate, metrics);
-    if (axis) drawAxis(context, *axis, font(), ink);
+    if (axis) drawAxis(context, *axis, font(), colours);
 
     const std::vector<timeline::TimelineRow> bars = parentController_->locations();
     const std::optional<timeline::RowSizes> sizes = parentController_->rowSizes();
