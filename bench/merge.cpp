@@ -6,6 +6,7 @@
 #include <QFile>
 #include <QStringList>
 
+#include "ElementLines.h"
 #include "SkelvorAppDelegate.h"
 
 namespace {
@@ -21,6 +22,12 @@ QStringList sampleLines() {
     return text.split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
 }
 
+// The line with its catalogue number replaced and its checksum made to match.
+QString renumbered(const QString& line, const QString& number) {
+    QString renumbered = QString(line).replace(2, 5, number);
+    return renumbered.replace(68, 1, QString::number(elementLineChecksum(renumbered)));
+}
+
 // Sets numbered 10000 upwards, named after their number, with CR LF line ends.
 QString elementFile() {
     const QStringList samples = sampleLines();
@@ -30,8 +37,8 @@ QString elementFile() {
         const qsizetype first = 3 * (n % sampleSets);
         const QString number = QString::number(10000 + n);
         text += QStringLiteral("OBJECT %1 [+]\r\n").arg(number);
-        text += QString(samples[first + 1]).replace(2, 5, number) + QStringLiteral("\r\n");
-        text += QString(samples[first + 2]).replace(2, 5, number) + QStringLiteral("\r\n");
+        text += renumbered(samples[first + 1], number) + QStringLiteral("\r\n");
+        text += renumbered(samples[first + 2], number) + QStringLiteral("\r\n");
     }
     return text;
 }

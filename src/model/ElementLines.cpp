@@ -1,17 +1,91 @@
 #include "ElementLines.h"
 
 #include <QStringView>
+#include <algorithm>
+#include <span>
 
 #include "LenientNumber.h"
 
 namespace {
 
-// Both element lines hold fields up to column 68.
+// Both element lines hold fields up to column 68 and their checksum in column 69.
 constexpr qsizetype element_line_length = 68;
+constexpr qsizetype checksum_column = 69;
+
+struct ColumnRange {
+    int first;
+    int last;
+};
+
+// The numeric fields of each line, after the catalogue number: epoch, the two derivative terms,
+// the drag term, ephemeris type and element-set number; inclination, node, perigee, anomaly,
+// mean motion and revolution number. The eccentricity is checked on its own.
+constexpr ColumnRange line1_numbers[] = {{19, 32}, {34, 43}, {45, 52},
+                                         {54, 61}, {63, 63}, {65, 68}};
+constexpr ColumnRange line2_numbers[] = {{9, 16}, {18, 25}, {35, 42}, {44, 51}, {53, 63}, {64, 68}};
+constexpr ColumnRange eccentricity_columns[] = {{27, 33}};
 
 // Columns first to last of an element line, counted from 1 as in the published format.
 QStringView columns(const QString& line, int first, int last) {
     return QStringView(line).mid(first - 1, last - first + 1);
+}
+
+bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
+
+bool isDigitOrBlank(QChar c) { return isDigit(c) || c == u' '; }
+
+bool isNumberCharacter(QChar c) {
+    return isDigit(c) || c == u' ' || c == u'.' || c == u'+' || c == u'-';
+}
+
+// The first column of the range holding a character the test refuses; 0 when none does.
+int firstRefused(const QString& line, ColumnRange range, bool (*accept)(QChar)) {
+    for (int column = range.first; column <= range.last; ++column) {
+        if (!accept(line[column - 1])) return column;
+    }
+    return 0;
+}
+
+std::optional<QString> checksumProblem(const QString& line, int lineNumber) {
+    if (line.size() < checksum_column || !isDigit(line[checksum_column - 1])) {
+        return QStringLiteral("element line %1 has no checksum in column 69").arg(lineNumber);
+    }
+    const int written = line[checksum_column - 1].unicode() - u'0';
+    const int computed = elementLineChecksum(line);
+    if (written == computed) return std::nullopt;
+    return QStringLiteral("element line %1 has checksum %2 where its digits give %3")
+        .arg(lineNumber)
+        .arg(written)
+        .arg(computed);
+}
+
+std::optional<QString> numberProblem(const QString& line, int lineNumber,
+                                     std::span<const ColumnRange> ranges, bool (*accept)(QChar)) {
+    for (const ColumnRange range : ranges) {
+        if (const int column = firstRefused(line, range, accept)) {
+            return QStringLiteral("element line %1 has '%2' in numeric column %3")
+                .arg(lineNumber)
+                .arg(line[column - 1])
+                .arg(column);
+        }
+    }
+    return std::nullopt;
+}
+
+// Digits and blanks, after a first character that may be an Alpha-5 letter.
+std::optional<QString> catalogNumberProblem(const QString& line1, const QString& line2) {
+    const QStringView number1 = QStringView(line1).mid(2, 5);
+    const QStringView number2 = QStringView(line2).mid(2, 5);
+    const bool alpha5 = number1[0] >= u'A' && number1[0] <= u'Z';
+    const bool readable = (alpha5 || isDigitOrBlank(number1[0])) &&
+                          std::all_of(number1.begin() + 1, number1.end(), isDigitOrBlank);
+    if (!readable) {
+        return QStringLiteral("element line 1 has no catalogue number in columns 3-7");
+    }
+    if (number1 != number2) {
+        return QStringLiteral("the element lines carry different catalogue numbers");
+    }
+    return std::nullopt;
 }
 
 double realAt(const QString& line, int first, int last) {
@@ -64,6 +138,26 @@ std::uint32_t centuryYear(std::int32_t twoDigitYear) {
 }
 
 }  // namespace
+
+int elementLineChecksum(QStringView line) {
+    int sum = 0;
+    for (const QChar c : line.first(std::min(line.size(), element_line_length))) {
+        if (isDigit(c)) sum += c.unicode() - u'0';
+        if (c == u'-') ++sum;
+    }
+    return sum % 10;
+}
+
+std::optional<QString> elementLineProblem(const QString& line1, const QString& line2) {
+    for (const auto& problem :
+         {checksumProblem(line1, 1), checksumProblem(line2, 2), catalogNumberProblem(line1, line2),
+          numberProblem(line1, 1, line1_numbers, isNumberCharacter),
+          numberProblem(line2, 2, line2_numbers, isNumberCharacter),
+          numberProblem(line2, 2, eccentricity_columns, isDigitOrBlank)}) {
+        if (problem) return problem;
+    }
+    return std::nullopt;
+}
 
 bool isElementLinePair(const QString& line1, const QString& line2) {
     return line1.size() >= element_line_length && line2.size() >= element_line_length &&

@@ -2,6 +2,7 @@
 
 #include <QStringList>
 #include <QStringView>
+#include <algorithm>
 
 #include "CatalogNumber.h"
 #include "CsvElementSet.h"
@@ -66,8 +67,10 @@ private:
         const QString& line1 = lines_[first + 1];
         const QString& line2 = lines_[first + 2];
         if (!isElementLinePair(line1, line2)) {
-            problem(first, QStringLiteral("element lines shorter than 68 characters"));
-            return;
+            return reject(first, QStringLiteral("element lines shorter than 68 characters"));
+        }
+        if (const std::optional<QString> why = elementLineProblem(line1, line2)) {
+            return reject(first, *why);
         }
         ElementSetEntry set;
         set.lineNumber = first + 1;
@@ -75,7 +78,14 @@ private:
         set.commonName = commonNameOf(set.nameLine);
         set.catalogNumber = readCatalogNumber(line1);
         set.values = readElementLines(set.nameLine, line1, line2);
+        if (const std::optional<QString> why = orbitValueProblem(set.values)) {
+            return reject(first, *why);
+        }
         result_.sets.push_back(std::move(set));
+    }
+
+    void reject(qsizetype index, const QString& reason) {
+        result_.problems.push_back({index + 1, reason, ElementFileProblem::Kind::rejectedSet});
     }
 
     void reportStray() {
@@ -98,8 +108,10 @@ ElementSetText readCsvRecords(const QStringList& lines, qsizetype header) {
     for (qsizetype i = header + 1; i < lines.size(); ++i) {
         if (isBlank(lines[i])) continue;
         const std::optional<CsvElementSet> record = readCsvElementSet(lines[i]);
-        if (!record) {
-            result.problems.push_back({i + 1, QStringLiteral("not a CSV element record")});
+        const std::optional<QString> why = record ? orbitValueProblem(record->elements)
+                                                  : QStringLiteral("not a CSV element record");
+        if (why) {
+            result.problems.push_back({i + 1, *why, ElementFileProblem::Kind::rejectedSet});
             continue;
         }
         ElementSetEntry set;
@@ -114,6 +126,26 @@ ElementSetText readCsvRecords(const QStringList& lines, qsizetype header) {
 }
 
 }  // namespace
+
+qsizetype ElementSetText::rejectedSets() const {
+    return std::count_if(problems.begin(), problems.end(), [](const ElementFileProblem& problem) {
+        return problem.kind == ElementFileProblem::Kind::rejectedSet;
+    });
+}
+
+std::optional<QString> orbitValueProblem(const ElementValues& values) {
+    if (!(values.meanMotion > 0.0)) {
+        return QStringLiteral("mean motion %1 is not above 0 revolutions a day")
+            .arg(values.meanMotion);
+    }
+    if (!(values.eccentricity >= 0.0 && values.eccentricity < 1.0)) {
+        return QStringLiteral("eccentricity %1 lies outside 0 to 1").arg(values.eccentricity);
+    }
+    if (values.epochDay < 1 || values.epochDay > 366) {
+        return QStringLiteral("epoch day %1 lies outside 1 to 366").arg(values.epochDay);
+    }
+    return std::nullopt;
+}
 
 QString commonNameOf(const QString& nameLine) {
     const qsizetype bracket = nameLine.indexOf(u'[');

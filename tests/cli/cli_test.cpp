@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QProcess>
 
+#include "checksummed_lines.h"
 #include "cli_support.h"
 
 namespace {
@@ -16,6 +17,13 @@ const QString station =
     "SAMPLE STATION [+]\r\n"
     "1 99001U 98067A   26340.50000000  .00012000  00000-0  21000-3 0  9998\r\n"
     "2 99001  51.6400 120.0000 0006000  80.0000 280.0000 15.50000000300019\r\n";
+
+// The station's set under another name and catalogue number.
+QString renamed(const QString& name, const QString& number) {
+    const QStringList lines = station.split("\r\n");
+    return name + "\r\n" + withChecksum(QString(lines[1]).replace(2, 5, number)) + "\r\n" +
+           withChecksum(QString(lines[2]).replace(2, 5, number)) + "\r\n";
+}
 
 QStringList csvLines(const CliRun& run) { return run.out.split(u'\n', Qt::SkipEmptyParts); }
 
@@ -84,9 +92,9 @@ TEST(Cli, UnreadableSetsAreReportedWithTheirLineAndTheOthersAnswered) {
 // A leading blank line, a comment line and a set without its name line: the application's
 // catalogue and skelvor-cli read the same satellites from the file.
 TEST(Cli, AMessyFileGivesTheSatellitesTheApplicationMerges) {
-    QString text = "\r\n" + QString(station).replace("SAMPLE STATION", "FIRST");
-    text += QString(station).section("\r\n", 1).replace("99001", "99002") + "# comment\r\n";
-    text += QString(station).replace("SAMPLE STATION", "LAST").replace("99001", "99003");
+    QString text = "\r\n" + renamed("FIRST", "99001");
+    text += renamed("", "99002").section("\r\n", 1) + "# comment\r\n";
+    text += renamed("LAST", "99003");
     const TextFile file(text);
     const CliRun run =
         cli({"propagate", "--tle", file.path(), "--minutes", "0", "--format", "csv"});

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "checksummed_lines.h"
+
 namespace test {
 
 inline QString elementSet(const QString& nameLine, const QString& number,
@@ -15,7 +17,7 @@ inline QString elementSet(const QString& nameLine, const QString& number,
         QStringLiteral("2 99001  51.6400 120.0000 0006000  80.0000 280.0000 15.50000000300019");
     line1.replace(2, 5, number).replace(18, 14, epoch);
     line2.replace(2, 5, number);
-    return nameLine + u'\n' + line1 + u'\n' + line2 + u'\n';
+    return nameLine + u'\n' + withChecksum(line1) + u'\n' + withChecksum(line2) + u'\n';
 }
 
 }  // namespace test

@@ -10,6 +10,7 @@
 
 #include "CategorySelectionController.h"
 #include "NavigationController.h"
+#include "checksummed_lines.h"
 #include "screen_fixture.h"
 
 // Failure messages show texts as text.
@@ -65,7 +66,7 @@ protected:
         const QString number = QString::number(catalogNumber).rightJustified(5, u'0');
         line1.replace(2, 5, number);
         line2.replace(2, 5, number);
-        return nameLine + u'\n' + line1 + u'\n' + line2 + u'\n';
+        return nameLine + u'\n' + withChecksum(line1) + u'\n' + withChecksum(line2) + u'\n';
     }
 
     static void tap(TableView* table, IndexPath path) {
