@@ -7,6 +7,7 @@
 #include <cstring>
 
 #include "KeyedArchiver.h"
+#include "PassData.h"
 #include "sample_sky.h"
 
 using namespace sample;
@@ -24,7 +25,46 @@ std::shared_ptr<SatelliteData> restored(const QCborMap& map, const SettingsStore
     return SatelliteData::createWithCoder(KeyedUnarchiver(map), &store);
 }
 
+// The rise and set of the next passes from the instant, in seconds, as a list.
+std::vector<double> passTimes(SatelliteData& satellite, Date from, int count) {
+    std::vector<double> times;
+    for (int i = 0; i < count; ++i) {
+        const PassData pass(satellite, from);
+        if (!pass.aos() || !pass.los()) break;
+        times.push_back(pass.aos()->secondsSinceReferenceDate());
+        times.push_back(pass.los()->secondsSinceReferenceDate());
+        from = *pass.los();
+    }
+    return times;
+}
+
+// What a session does to a satellite: the list, the radar plot once a second, the timeline.
+void useAsASessionDoes(SatelliteData& satellite, Date start) {
+    for (int second = 0; second < 120; ++second) satellite.predictLocationAt(start + second);
+    passTimes(satellite, start + 86400.0, 3);
+    satellite.predictLocationAt(start - 3600.0);
+}
+
 }  // namespace
+
+// A deep-space record carries working values of the predictions made before (the resonance
+// integrator, the lunar-solar terms): saving them must not change what the satellite predicts,
+// however often it is saved, restored and used.
+TEST(Archive, SavingAndRestoringNeverChangesThePasses) {
+    Sky sky;
+    for (const Lines& lines : {molniya, station}) {
+        const std::vector<double> fresh = passTimes(*sky.make(lines), epoch + 2 * 86400.0, 6);
+        ASSERT_EQ(fresh.size(), 12u) << lines.name;
+        auto satellite = sky.make(lines);
+        for (int launch = 1; launch <= 5; ++launch) {
+            useAsASessionDoes(*satellite, epoch + launch * 40000.0);
+            EXPECT_EQ(passTimes(*satellite, epoch + 2 * 86400.0, 6), fresh) << lines.name;
+            satellite = restored(archived(*satellite), sky.appDelegate);
+            EXPECT_EQ(passTimes(*satellite, epoch + 2 * 86400.0, 6), fresh)
+                << lines.name << " restored after launch " << launch;
+        }
+    }
+}
 
 TEST(Archive, ARoundTripKeepsIdentityUserDataAndTheRecordByteForByte) {
     Sky sky;
