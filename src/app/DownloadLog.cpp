@@ -1,6 +1,5 @@
 #include "DownloadLog.h"
 
-#include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <cmath>
@@ -8,58 +7,40 @@
 #include "FetchText.h"
 #include "KeyedArchiveFile.h"
 
-// The file is a JSON object: for each address, {"time": seconds since 1970, "categories":
-// {name: file name}}, the categories only for an index page.
+// The file is a JSON object: for each address, {"time": seconds since 1970}.
 namespace {
 
 const QString time_key = QStringLiteral("time");
-const QString categories_key = QStringLiteral("categories");
+// Far more than the entries of two hours of a full update take.
+constexpr qint64 max_log_bytes = 1024 * 1024;
+
+bool isRecentTime(Date time, Date now) { return std::fabs(now - time) < DownloadLog::window; }
 
 }  // namespace
 
 DownloadLog::DownloadLog(QString path) : path_(std::move(path)) { read(); }
 
-const DownloadLog::Entry* DownloadLog::recentEntry(const QUrl& address, Date now) const {
-    const auto entry = entries_.constFind(address.toString());
-    if (entry == entries_.cend() || !(std::fabs(now - entry->time) < window)) return nullptr;
-    return &*entry;
-}
-
 bool DownloadLog::isRecent(const QUrl& address, Date now) const {
-    return recentEntry(address, now) != nullptr;
+    const auto entry = entries_.constFind(address.toString());
+    return entry != entries_.cend() && isRecentTime(*entry, now);
 }
 
-std::optional<QMap<QString, QString>> DownloadLog::recentCategories(const QUrl& index,
-                                                                    Date now) const {
-    const Entry* entry = recentEntry(index, now);
-    if (!entry || entry->categories.isEmpty()) return std::nullopt;
-    return entry->categories;
-}
-
-void DownloadLog::record(const QUrl& address, Date now, const QMap<QString, QString>& categories) {
+void DownloadLog::record(const QUrl& address, Date now) {
     if (!isNetworkAddress(address)) return;
-    entries_.removeIf([now](QMap<QString, Entry>::iterator entry) {
-        return !(std::fabs(now - entry->time) < window);
-    });
-    entries_.insert(address.toString(), {now, categories});
+    entries_.removeIf(
+        [now](QMap<QString, Date>::iterator entry) { return !isRecentTime(*entry, now); });
+    entries_.insert(address.toString(), now);
     write();
 }
 
 void DownloadLog::read() {
-    QFile file(path_);
-    if (path_.isEmpty() || !file.open(QIODevice::ReadOnly)) return;
-    const QJsonObject log = QJsonDocument::fromJson(file.readAll()).object();
+    if (path_.isEmpty()) return;
+    const FileContents file = readRegularFile(path_, max_log_bytes);
+    const QJsonObject log = QJsonDocument::fromJson(file.bytes).object();
     for (auto item = log.begin(); item != log.end(); ++item) {
-        const QJsonObject entry = item->toObject();
-        const QJsonValue time = entry.value(time_key);
+        const QJsonValue time = item->toObject().value(time_key);
         if (!time.isDouble()) continue;
-        QMap<QString, QString> categories;
-        const QJsonObject names = entry.value(categories_key).toObject();
-        for (auto name = names.begin(); name != names.end(); ++name) {
-            if (name->isString()) categories.insert(name.key(), name->toString());
-        }
-        const Date when(time.toDouble() - Date::reference_date_unix_seconds);
-        entries_.insert(item.key(), {when, categories});
+        entries_.insert(item.key(), Date(time.toDouble() - Date::reference_date_unix_seconds));
     }
 }
 
@@ -68,15 +49,8 @@ void DownloadLog::write() const {
     if (path_.isEmpty()) return;
     QJsonObject log;
     for (auto item = entries_.cbegin(); item != entries_.cend(); ++item) {
-        QJsonObject entry{{time_key, item->time.secondsSince1970()}};
-        if (!item->categories.isEmpty()) {
-            QJsonObject names;
-            for (auto name = item->categories.cbegin(); name != item->categories.cend(); ++name) {
-                names.insert(name.key(), *name);
-            }
-            entry.insert(categories_key, names);
-        }
-        log.insert(item.key(), entry);
+        log.insert(item.key(), QJsonObject{{time_key, item->secondsSince1970()}});
     }
-    KeyedArchiveFile(path_).write(QJsonDocument(log).toJson(QJsonDocument::Compact));
+    static_cast<void>(KeyedArchiveFile(path_, max_log_bytes)
+                          .write(QJsonDocument(log).toJson(QJsonDocument::Compact)));
 }

@@ -1,14 +1,13 @@
-// The documents downloaded from the element-set server within the last two hours, and when.
-// The server's data change at most every two hours, and it refuses, and in the end blocks,
-// clients that download a document again before then; so a document in the log is not asked
-// for again. The log is kept in a small file, so that this holds across runs; the index page's
-// entry keeps the categories read from it, which an update within the two hours goes on from.
+// When documents were downloaded from the element-set server within the last two hours. The
+// server's data change at most every two hours, and it refuses, and in the end blocks, clients
+// that download a document again before then; so a document in the log is not asked for again.
+// The log is kept in a small file, so that this holds across runs, even when the document itself
+// was not kept.
 #pragma once
 
 #include <QMap>
 #include <QString>
 #include <QUrl>
-#include <optional>
 
 #include "Date.h"
 
@@ -23,23 +22,15 @@ public:
     // Whether the document was downloaded less than two hours from now (a clock set back
     // counts the same as one that went on).
     bool isRecent(const QUrl& address, Date now) const;
-    // The categories of an index page downloaded less than two hours from now.
-    std::optional<QMap<QString, QString>> recentCategories(const QUrl& index, Date now) const;
 
-    // Notes a successful download, with the categories when the document is an index page, and
-    // replaces the file, leaving out the entries older than two hours. Addresses read locally
-    // are not noted.
-    void record(const QUrl& address, Date now, const QMap<QString, QString>& categories = {});
+    // Notes a successful download and replaces the file, leaving out the entries older than two
+    // hours. Addresses read locally are not noted.
+    void record(const QUrl& address, Date now);
 
 private:
-    struct Entry {
-        Date time;
-        QMap<QString, QString> categories;
-    };
-    const Entry* recentEntry(const QUrl& address, Date now) const;
     void read();
     void write() const;
 
     QString path_;
-    QMap<QString, Entry> entries_;
+    QMap<QString, Date> entries_;
 };

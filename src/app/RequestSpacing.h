@@ -7,10 +7,16 @@
 #include <QString>
 #include <QUrl>
 #include <chrono>
+#include <functional>
 
 class RequestSpacing {
 public:
-    using Clock = std::chrono::steady_clock;
+    using TimePoint = std::chrono::steady_clock::time_point;
+    using Clock = std::function<TimePoint()>;
+
+    // The monotonic clock unless a test gives another.
+    explicit RequestSpacing(Clock clock = &std::chrono::steady_clock::now)
+        : clock_(std::move(clock)) {}
 
     void setInterval(std::chrono::milliseconds interval) { interval_ = interval; }
     // How long a request to the address must still wait; zero when it may start now.
@@ -18,6 +24,7 @@ public:
     void requestEnded(const QUrl& address);
 
 private:
+    Clock clock_;
     std::chrono::milliseconds interval_{1000};
-    QHash<QString, Clock::time_point> lastEnd_;  // by host
+    QHash<QString, TimePoint> lastEnd_;  // by host
 };

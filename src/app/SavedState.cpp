@@ -49,6 +49,16 @@ QByteArray SavedState::toCbor() const {
     rest.encodeBool(key::showFootprintTrack, showFootprintTrack);
     rest.encodeInt32(key::tleUpdateDays, tleUpdateDays);
     rest.encodeInt32(key::timelineDuration, timelineDuration);
+    QCborMap categories;
+    for (auto category = serverCategories.cbegin(); category != serverCategories.cend();
+         ++category) {
+        categories.insert(category.key(), category.value());
+    }
+    rest.encodeObject(key::serverCategories, categories);
+    rest.encodeObject(key::updateCategories,
+                      updateCategories ? QCborValue(QCborArray::fromStringList(*updateCategories))
+                                       : QCborValue(nullptr));
+    rest.encodeObject(key::droppedGroups, QCborArray::fromStringList(droppedGroups));
 
     QByteArray bytes;
     QCborStreamWriter writer(&bytes);

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QCborValue>
+#include <QMap>
 #include <QString>
 #include <QStringList>
 #include <cstdint>
@@ -39,9 +40,21 @@ struct SavedState {
     std::int32_t tleUpdateDays = 0;
     std::int32_t timelineDuration = 0;
 
-    // The file's bytes: one CBOR map of the fourteen keys in their fixed order.
+    // What the element-set update fetches: the categories of the server's last index page
+    // (name to file name), the ones the user chose (none: all of them), and the groups the
+    // server has dropped (by file name).
+    QMap<QString, QString> serverCategories;
+    std::optional<QStringList> updateCategories;
+    QStringList droppedGroups;
+
+    // The file's bytes: one CBOR map of the fourteen keys in their fixed order, followed by the
+    // keys of the update's choices, which readers that do not know them pass over.
     QByteArray toCbor() const;
 };
+
+// A saved-state file larger than this is not read: a catalogue of the largest size the
+// application keeps takes about 165 MB.
+inline constexpr qint64 max_state_file_bytes = 256 * 1024 * 1024;
 
 // The keys of the saved-state file.
 namespace savedStateKey {
@@ -59,6 +72,9 @@ inline const QString showSunAndMoon = QStringLiteral("ShowSunAndMoon");
 inline const QString showFootprintTrack = QStringLiteral("ShowFootprintTrack");
 inline const QString tleUpdateDays = QStringLiteral("TLEUpdateDays");
 inline const QString timelineDuration = QStringLiteral("TimelineDuration");
+inline const QString serverCategories = QStringLiteral("ServerCategories");
+inline const QString updateCategories = QStringLiteral("UpdateCategories");
+inline const QString droppedGroups = QStringLiteral("DroppedGroups");
 }  // namespace savedStateKey
 
 // A location as archived: a map of "Latitude" and "Longitude" in degrees and "Altitude" in

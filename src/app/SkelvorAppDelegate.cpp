@@ -22,6 +22,15 @@ QString SkelvorAppDelegate::stateFilePath() const {
     return QDir(dataDirectory_).filePath(QStringLiteral("Library/Preferences/currentState"));
 }
 
+QString SkelvorAppDelegate::documentCachePath() const {
+    if (cacheDirectory_.isEmpty()) return {};
+    return QDir(cacheDirectory_).filePath(QStringLiteral("documents"));
+}
+
+void SkelvorAppDelegate::later(std::function<void()> action) {
+    QMetaObject::invokeMethod(&callbacks_, std::move(action), Qt::QueuedConnection);
+}
+
 QString SkelvorAppDelegate::downloadTimesPath() const {
     if (dataDirectory_.isEmpty()) return {};
     return QDir(dataDirectory_).filePath(QStringLiteral("Library/Preferences/downloadTimes"));

@@ -6,6 +6,7 @@
 
 #include <QList>
 #include <QMap>
+#include <QObject>
 #include <QString>
 #include <QStringList>
 #include <QUrl>
@@ -19,8 +20,11 @@
 #include <thread>
 
 #include "AlertView.h"
+#include "BackgroundReader.h"
 #include "Date.h"
+#include "DocumentCache.h"
 #include "DownloadLog.h"
+#include "ElementSetReader.h"
 #include "FetchText.h"
 #include "Location.h"
 #include "LocationManager.h"
@@ -51,6 +55,10 @@ public:
     void setDataDirectory(const QString& directory) { dataDirectory_ = directory; }
     const QString& dataDirectory() const { return dataDirectory_; }
     QString stateFilePath() const;
+    // The platform's cache folder; fetched documents are kept in "documents" below it. Empty:
+    // they are kept in memory for the run.
+    void setCacheDirectory(const QString& directory) { cacheDirectory_ = directory; }
+    QString documentCachePath() const;
 
     // ---- Catalogue (SkelvorAppDelegate_catalogue.cpp)
     const QMap<QString, CategoryTable>& knownSatellites() const { return knownSatellites_; }
@@ -67,10 +75,24 @@ public:
     bool isSatelliteSelected(const QString& name) const;
     bool toggleSatelliteSelected(const QString& name);
     void setSatelliteSelected(const QString& name, bool selected);
-    // Merges the text of one element-set file, three-line sets or the server's CSV form (none
-    // when it could not be fetched), into the category, creating the category when it is new.
-    void mergeTLEFile(const std::optional<QString>& text, const QString& categoryName,
-                      const QString& fileName);
+    // The catalogue never holds more satellites than this, far more than any real one: all the
+    // groups of today's server together hold about 30,000.
+    static constexpr qsizetype max_catalogue_satellites = 100000;
+    qsizetype satelliteCount() const;
+    // What a merge did: the sets merged, and whether the file was refused whole because the
+    // catalogue would have grown beyond its limit.
+    struct MergeOutcome {
+        qsizetype mergedSets = 0;
+        bool refusedAsTooLarge = false;
+    };
+    // Merges the element sets read from one file into the category, creating the category
+    // when it is new; rejected sets were left out by the reader.
+    MergeOutcome mergeElementSets(const ElementSetText& sets, const QString& categoryName,
+                                  const QString& fileName);
+    // The same for the text of a file, three-line sets or the server's CSV form (none when it
+    // could not be fetched).
+    MergeOutcome mergeTLEFile(const std::optional<QString>& text, const QString& categoryName,
+                              const QString& fileName);
 
     // ---- Saved state (SkelvorAppDelegate_savedState.cpp, SkelvorAppDelegate_loadState.cpp)
     // Asks for a save (true) of the whole state, written on a background thread, and tells the
@@ -81,9 +103,17 @@ public:
     static inline const QString preferencesAlteredNotification =
         QStringLiteral("PreferencesAltered");
     bool preferencesAltered() const;
-    // Loads the saved state at launch. Read-only: never writes, renames or removes a file.
+    // Loads the saved state: at launch an unreadable file is set aside under a new name and
+    // the temporaries of interrupted writes are removed; read-only never writes, renames or
+    // removes a file. A missing or unreadable file gives the first-run state.
     enum class LoadMode { launch, readOnly };
-    void loadSavedState(LoadMode mode = LoadMode::launch);
+    struct StateLoad {
+        enum class Outcome { loaded, missing, unreadable };
+        Outcome outcome = Outcome::missing;
+        QString reason;        // why an unreadable file could not be read
+        QString setAsidePath;  // where it went at launch; empty when it stayed
+    };
+    StateLoad loadSavedState(LoadMode mode = LoadMode::launch);
     // Blocks until no write is running or pending.
     void waitForPendingSaves();
     // The state as the file holds it, copied on the main thread.
@@ -98,6 +128,9 @@ public:
     void setCurrentLocation(std::optional<Location> location) { currentLocation_ = location; }
 
     // ---- Start-up and location (SkelvorAppDelegate_startup.cpp)
+    // At the end of the program: an update still loading ends as if cancelled, keeping what it
+    // merged, and the last save is written.
+    void applicationWillTerminate();
     // Where the observer's position comes from: the location service, the fixed position of
     // the simulator mode, or the position saved last time.
     enum class LocationSource { service, simulator, saved };
@@ -131,11 +164,35 @@ public:
     // state (empty without a data directory).
     QString downloadTimesPath() const;
     void setAlertViewFactory(AlertViewFactory factory) { alertViewFactory_ = std::move(factory); }
+    // The age check of the launch: when the element sets are older than the limit, asks the
+    // reachability service and then the user. The answer comes later, from the event loop.
     bool updateTLEsIfOldBy(double seconds);
-    bool hasWiFiConnection() const;
+    // Starts an update: reads the index page, then loads the chosen category files one by one.
     void updateTLEs();
-    void loadTLEFile();
     bool networkActivityIndicatorVisible() const { return networkActivityIndicatorVisible_; }
+    enum class UpdateState {
+        idle,          // no update; the launch check may offer one
+        checking,      // the launch check waits for the reachability service
+        asking,        // the question of the launch check is shown
+        readingIndex,  // the index page is fetched or read
+        loading,       // the category files are loaded, one at a time
+        stopped,       // the server refused or failed; only the user starts the next update
+    };
+    UpdateState updateState() const { return updateState_; }
+
+    // ---- Which categories an update fetches (SkelvorAppDelegate_updateChoice.cpp)
+    // The categories named by the server's last index page, in loading order.
+    QStringList serverCategoryNames() const { return serverCategories_.keys(); }
+    // The categories chosen for updates; none: all of them, the default.
+    const std::optional<QStringList>& chosenUpdateCategories() const {
+        return chosenUpdateCategories_;
+    }
+    bool isChosenForUpdate(const QString& category) const;
+    // Stores the choice (none: all) and asks for a save.
+    void setChosenUpdateCategories(std::optional<QStringList> categories);
+    // Whether the server has dropped the category's group: it answered "No GP data found",
+    // and later updates leave it out.
+    bool isDroppedByServer(const QString& category) const;
 
     // ---- Radio, rotator and transmitter import (SkelvorAppDelegate_station.cpp)
     // Made on first use, with its settings read from stationSettingsPath.
@@ -147,18 +204,48 @@ private:
     void alertViewClickedButtonAtIndex(AlertView& alertView, int buttonIndex) override;
     std::unique_ptr<AlertView> makeAlert(const QString& title, const QString& message,
                                          const QStringList& buttons);
+    // A box that only tells something and closes with its "OK".
+    void tell(const QString& title, const QString& message);
     void showLocationBox();
+    // Runs the action on the main thread's event loop, unless the delegate is gone by then.
+    void later(std::function<void()> action);
+
+    // Element-set update (SkelvorAppDelegate_update.cpp).
+    void askToUpdate(double age, bool reachable);
     void readIndex();
-    QUrl categoryFileAddress(const QString& fileName) const;
-    std::optional<QString> download(const QUrl& address, TextKind kind, QString& refusal);
-    bool waitForRequestSpacing(const QUrl& address, std::function<void()> retry);
-    DownloadLog& downloadLog();
-    void stopLoading(const QString& refusal);
+    void indexRead(const QMap<QString, QString>& categories);
+    void cancelLoading();
+    void stopLoading(const QString& message);
     void finishLoading();
-    void showReadError(const QString& refusal);
+    void endLoading(UpdateState next);
+    void tellWhatWasLeftOut();
+    // Loading the category files (SkelvorAppDelegate_loading.cpp).
+    // A document as the update obtains it.
+    struct Document {
+        // The whole document: from the server now, or kept from within two hours.
+        std::optional<QByteArray> bytes;
+        // Fetched within two hours but no longer kept: it is not asked for again so soon.
+        bool lost = false;
+        // The server's answer when there are no bytes.
+        FetchResult answer;
+    };
+    using DocumentUse = std::function<void(const Document& document)>;
+    void loadTLEFile();
     void scheduleLoadingTick();
+    void obtainDocument(const QUrl& address, TextKind kind, DocumentUse use);
+    void documentFetched(const QUrl& address, const FetchResult& answer, const DocumentUse& use);
+    void categoryFileObtained(const QString& category, const QString& fileName,
+                              const Document& document);
+    void categoryFileRead(const QString& category, const QString& fileName,
+                          const ElementSetText& sets);
+    void nextCategoryFile();
+    void showProgress(const QString& bytes = {});
+    QUrl categoryFileAddress(const QString& fileName) const;
+    DownloadLog& downloadLog();
+    DocumentCache& documentCache();
 
     QString dataDirectory_;
+    QString cacheDirectory_;
 
     // Catalogue.
     QMap<QString, CategoryTable> knownSatellites_;
@@ -168,9 +255,10 @@ private:
     // Saved state.
     struct PendingSave;
     void performPreferenceSave();
-    void processPreferenceSave(const PendingSave& save) const;
+    void processPreferenceSave(const PendingSave& save);
+    void saveEnded(const std::optional<QString>& failure);
     struct LoadedState;
-    std::optional<LoadedState> readSavedState(LoadMode mode) const;
+    std::optional<LoadedState> readSavedState(LoadMode mode, StateLoad& load) const;
     void restoreState(LoadedState loaded);
     void restoreSelection(const KeyedUnarchiver& coder);
 
@@ -181,6 +269,10 @@ private:
     std::shared_ptr<const PendingSave> pendingSave_;
     std::thread writer_;
     SaveHook saveHook_;
+    // The writer's last outcome, told to the main thread only when it changes; only writer
+    // threads touch it, one after another.
+    bool lastWriteFailed_ = false;
+    std::unique_ptr<AlertView> saveFailureView_;  // held until a save succeeds again
     Date dateOfLastTLEUpdate_;
     std::optional<Location> currentLocation_;
 
@@ -193,25 +285,48 @@ private:
 
     // Element-set update.
     QUrl elementServer_{QStringLiteral("https://celestrak.org/")};
-    Reachability reachability_ = &isHostReachable;
+    Reachability reachability_ = &checkHostReachable;
     FetchDeadlines fetchDeadlines_;
     AlertViewFactory alertViewFactory_;
     std::unique_ptr<AlertView> alertDisplay_;
     std::unique_ptr<AlertView> progressActionView_;
     std::unique_ptr<AlertView> errorView_;
+    std::vector<std::unique_ptr<AlertView>> notices_;  // boxes that only tell something
+    UpdateState updateState_ = UpdateState::idle;
+    // Counts updates and their ends, so that an answer arriving after its update ended is
+    // recognised and dropped.
+    std::uint64_t updateRun_ = 0;
+    // The categories this update loads (name to file name), in loading order, and the index of
+    // the next one.
     QMap<QString, QString> tleCategories_;
     QStringList tleCategoryNames_;
-    std::int32_t categoryIndex_ = 0;
+    qsizetype categoryIndex_ = 0;
+    // What this update met on its way, told when it ends.
+    struct UpdateTally {
+        bool unsaved = false;     // something was merged or noted and not yet saved
+        bool incomplete = false;  // a document fetched within two hours was no longer kept
+        qsizetype rejectedSets = 0;
+        QStringList rejectedFiles;
+        QStringList droppedCategories;
+    };
+    UpdateTally tally_;
     std::unique_ptr<Timer> tleLoadingTimer_;
+    std::unique_ptr<TextFetch> fetch_;
     bool networkActivityIndicatorVisible_ = false;
-    // Stopped: the server refused or failed, and nothing is asked of it until the user starts
-    // the next update.
-    enum class UpdateState { idle, running, stopped };
-    UpdateState updateState_ = UpdateState::idle;
-    std::optional<DownloadLog> downloadLog_;  // read when the first update starts
+    std::optional<DownloadLog> downloadLog_;      // read when the first update starts
+    std::optional<DocumentCache> documentCache_;  // likewise
     RequestSpacing requestSpacing_;
+    // The choice of categories, saved with the state.
+    QMap<QString, QString> serverCategories_;
+    std::optional<QStringList> chosenUpdateCategories_;
+    QStringList droppedGroups_;
 
     SkelvorAppDelegate* previous_;
+    // Answers from the event loop and from other threads come through these two; declared late,
+    // they go first (the reader waiting for its work), so that no answer reaches a delegate
+    // being destroyed.
+    QObject callbacks_;
+    BackgroundReader reader_;
     // Last, so that it goes first: it refers to the delegate while it stops.
     std::shared_ptr<StationControl> station_;
 };

@@ -1,6 +1,7 @@
 // The catalogue: lookups by common name, the selection, and the merging of element-set files
 // into their categories.
 #include <unordered_map>
+#include <unordered_set>
 
 #include "ElementSetReader.h"
 #include "NotificationCenter.h"
@@ -22,6 +23,15 @@ public:
         for (auto entry = table_.cbegin(); entry != table_.cend(); ++entry) {
             keyByNumber_.try_emplace(entry.value()->catalogNumber(), entry.key());
         }
+    }
+
+    // How many of the sets would become new satellites.
+    qsizetype newSatellites(const std::vector<ElementSetEntry>& sets) const {
+        std::unordered_set<std::int32_t> numbers;
+        for (const ElementSetEntry& set : sets) {
+            if (!keyByNumber_.contains(set.catalogNumber)) numbers.insert(set.catalogNumber);
+        }
+        return static_cast<qsizetype>(numbers.size());
     }
 
     void merge(const ElementSetEntry& set) {
@@ -104,10 +114,33 @@ void SkelvorAppDelegate::setSatelliteSelected(const QString& name, bool selected
     NotificationCenter::defaultCenter().post(selectionAltered, this);
 }
 
-void SkelvorAppDelegate::mergeTLEFile(const std::optional<QString>& text,
-                                      const QString& categoryName, const QString& fileName) {
+qsizetype SkelvorAppDelegate::satelliteCount() const {
+    qsizetype count = 0;
+    for (const CategoryTable& table : knownSatellites_) count += table.size();
+    return count;
+}
+
+// A file that would take the catalogue beyond its limit is refused whole, before anything of it
+// is merged.
+SkelvorAppDelegate::MergeOutcome SkelvorAppDelegate::mergeElementSets(const ElementSetText& sets,
+                                                                      const QString& categoryName,
+                                                                      const QString& fileName) {
+    const bool known = knownSatellites_.contains(categoryName);
     CategoryTable& table = knownSatellites_[categoryName];
-    if (!text) return;
     CategoryMerge merge(table, fileName, this);
-    for (const ElementSetEntry& set : readElementSetText(*text).sets) merge.merge(set);
+    if (satelliteCount() + merge.newSatellites(sets.sets) > max_catalogue_satellites) {
+        if (!known) knownSatellites_.remove(categoryName);
+        return {0, true};
+    }
+    for (const ElementSetEntry& set : sets.sets) merge.merge(set);
+    return {static_cast<qsizetype>(sets.sets.size()), false};
+}
+
+SkelvorAppDelegate::MergeOutcome SkelvorAppDelegate::mergeTLEFile(
+    const std::optional<QString>& text, const QString& categoryName, const QString& fileName) {
+    if (!text) {
+        knownSatellites_[categoryName];  // the category is there all the same
+        return {};
+    }
+    return mergeElementSets(readElementSetText(*text), categoryName, fileName);
 }

@@ -24,11 +24,14 @@ bool hasNext(QCborStreamReader& reader) {
 }
 
 // The catalogue is read one satellite at a time, straight from the file. Entries that are not
-// satellites with a whole orbital record, and categories that are not maps, are left out.
-CategoryTable readCategory(QCborStreamReader& reader, const SettingsStore* appDelegate) {
+// satellites with a whole orbital record, and categories that are not maps, are left out. A
+// catalogue larger than the application keeps makes the file unreadable.
+CategoryTable readCategory(QCborStreamReader& reader, const SettingsStore* appDelegate,
+                           qsizetype& count) {
     CategoryTable table;
     reader.enterContainer();
     while (hasNext(reader)) {
+        if (++count > SkelvorAppDelegate::max_catalogue_satellites) return table;
         const std::optional<QCborValue> name = readCborValue(reader);
         const std::optional<QCborValue> entry = name ? readCborValue(reader) : std::nullopt;
         if (!entry) break;
@@ -41,20 +44,39 @@ CategoryTable readCategory(QCborStreamReader& reader, const SettingsStore* appDe
     return table;
 }
 
-Catalogue readCatalogue(QCborStreamReader& reader, const SettingsStore* appDelegate) {
+std::optional<Catalogue> readCatalogue(QCborStreamReader& reader,
+                                       const SettingsStore* appDelegate) {
     Catalogue catalogue;
+    qsizetype count = 0;
     reader.enterContainer();
     while (hasNext(reader)) {
         const std::optional<QCborValue> name = readCborValue(reader);
         if (!name) break;
         if (name->isString() && reader.isMap()) {
-            catalogue.insert(name->toString(), readCategory(reader, appDelegate));
+            catalogue.insert(name->toString(), readCategory(reader, appDelegate, count));
+            if (count > SkelvorAppDelegate::max_catalogue_satellites) return std::nullopt;
         } else if (!readCborValue(reader)) {
             break;
         }
     }
     reader.leaveContainer();
     return catalogue;
+}
+
+QMap<QString, QString> stringMap(const QCborValue& value) {
+    QMap<QString, QString> map;
+    for (const auto& [key, entry] : value.toMap()) {
+        if (key.isString() && entry.isString()) map.insert(key.toString(), entry.toString());
+    }
+    return map;
+}
+
+QStringList strings(const QCborValue& value) {
+    QStringList list;
+    for (const QCborValue& entry : value.toArray()) {
+        if (entry.isString()) list.append(entry.toString());
+    }
+    return list;
 }
 
 }  // namespace
@@ -65,29 +87,52 @@ struct SkelvorAppDelegate::LoadedState {
     QCborMap entries;
 };
 
-void SkelvorAppDelegate::loadSavedState(LoadMode mode) {
+SkelvorAppDelegate::StateLoad SkelvorAppDelegate::loadSavedState(LoadMode mode) {
+    StateLoad load;
     // A missing or unreadable file reads as an archive without keys: the first-run state.
-    restoreState(readSavedState(mode).value_or(LoadedState()));
+    restoreState(readSavedState(mode, load).value_or(LoadedState()));
+    return load;
 }
 
 // None when there is no file or it cannot be read. At launch an unreadable file is kept aside
-// under another name, so that the next save does not overwrite it.
+// under another name, so that the next save does not overwrite it, and the temporaries of
+// writes a crash cut short are removed, those of the download log too.
 std::optional<SkelvorAppDelegate::LoadedState> SkelvorAppDelegate::readSavedState(
-    LoadMode mode) const {
+    LoadMode mode, StateLoad& load) const {
     if (stateFilePath().isEmpty()) return std::nullopt;
-    const KeyedArchiveFile file(stateFilePath());
-    if (mode == LoadMode::launch) file.removeInterruptedWrites();
+    const KeyedArchiveFile file(stateFilePath(), max_state_file_bytes);
+    if (mode == LoadMode::launch) {
+        file.removeInterruptedWrites();
+        KeyedArchiveFile(downloadTimesPath(), 0).removeInterruptedWrites();
+    }
     LoadedState loaded;
-    const bool read = file.read([&](const QString& name, QCborStreamReader& reader) {
-        if (name == key::knownSatellites && reader.isMap()) {
-            loaded.knownSatellites = readCatalogue(reader, this);
-        } else if (const std::optional<QCborValue> value = readCborValue(reader)) {
-            loaded.entries.insert(name, *value);
-        }
-        return reader.lastError() == QCborError::NoError;
-    });
-    if (read) return loaded;
-    if (mode == LoadMode::launch && file.exists()) file.setAside(now());
+    bool tooLarge = false;
+    const KeyedArchiveFile::ReadResult read =
+        file.read([&](const QString& name, QCborStreamReader& reader) {
+            if (name == key::knownSatellites && reader.isMap()) {
+                loaded.knownSatellites = readCatalogue(reader, this);
+                tooLarge = !loaded.knownSatellites;
+                return !tooLarge;
+            }
+            if (const std::optional<QCborValue> value = readCborValue(reader)) {
+                loaded.entries.insert(name, *value);
+            }
+            return reader.lastError() == QCborError::NoError;
+        });
+    switch (read.outcome) {
+        case FileContents::Outcome::read:
+            load.outcome = StateLoad::Outcome::loaded;
+            return loaded;
+        case FileContents::Outcome::missing:
+            return std::nullopt;
+        case FileContents::Outcome::unreadable:
+            break;
+    }
+    load.outcome = StateLoad::Outcome::unreadable;
+    load.reason =
+        tooLarge ? QStringLiteral("it holds more than %1 satellites").arg(max_catalogue_satellites)
+                 : read.error;
+    if (mode == LoadMode::launch) load.setAsidePath = file.setAside(now()).value_or(QString());
     return std::nullopt;
 }
 
@@ -114,6 +159,11 @@ void SkelvorAppDelegate::restoreState(LoadedState loaded) {
     setShowFootprintTrack(coder.decodeBool(key::showFootprintTrack));
     setTimelineDuration(
         std::max(coder.decodeInt32(key::timelineDuration), shortest_timeline_hours));
+    serverCategories_ = stringMap(coder.decodeObject(key::serverCategories));
+    const QCborValue chosen = coder.decodeObject(key::updateCategories);
+    chosenUpdateCategories_ =
+        chosen.isArray() ? std::optional<QStringList>(strings(chosen)) : std::nullopt;
+    droppedGroups_ = strings(coder.decodeObject(key::droppedGroups));
 }
 
 // The selection by name, in stored order: each name is looked up in the categories in the

@@ -3,6 +3,8 @@
 #include <sys/resource.h>
 #include <unistd.h>
 
+#include <QDir>
+#include <QFileInfo>
 #include <system_error>
 
 #include "KeyedArchiveFile.h"
@@ -51,6 +53,9 @@ SavedState SkelvorAppDelegate::savedState() const {
     state.showFootprintTrack = showFootprintTrack();
     state.tleUpdateDays = tleUpdateDays();
     state.timelineDuration = timelineDuration();
+    state.serverCategories = serverCategories_;
+    state.updateCategories = chosenUpdateCategories_;
+    state.droppedGroups = droppedGroups_;
     return state;
 }
 
@@ -107,9 +112,32 @@ void SkelvorAppDelegate::performPreferenceSave() {
     preferencesAltered_ = false;
 }
 
-void SkelvorAppDelegate::processPreferenceSave(const PendingSave& save) const {
+// A failed write leaves the previous file; the next request writes everything again. The user
+// hears of a failure once, and of the end of failures, on the main thread.
+void SkelvorAppDelegate::processPreferenceSave(const PendingSave& save) {
     if (save.path.isEmpty()) return;
     if (saveHook_) saveHook_(save.state);
-    // A failed write leaves the previous file; the next request writes everything again.
-    KeyedArchiveFile(save.path).write(save.state.toCbor());
+    const std::optional<QString> failure =
+        KeyedArchiveFile(save.path, max_state_file_bytes).write(save.state.toCbor());
+    if (failure.has_value() == lastWriteFailed_) return;
+    lastWriteFailed_ = failure.has_value();
+    later([this, failure] { saveEnded(failure); });
+}
+
+void SkelvorAppDelegate::saveEnded(const std::optional<QString>& failure) {
+    if (!failure) {
+        if (saveFailureView_ && saveFailureView_->isVisible()) {
+            saveFailureView_->dismissWithClickedButtonIndex(0);
+        }
+        saveFailureView_.reset();
+        return;
+    }
+    saveFailureView_ = makeAlert(
+        QStringLiteral("Cannot Save"),
+        QStringLiteral("Skelvor could not save its state in %1 (%2). Your satellites and settings "
+                       "are kept while it runs, and saved with your next change once saving "
+                       "works again: make room on the disk or let Skelvor write to that folder.")
+            .arg(QDir::toNativeSeparators(QFileInfo(stateFilePath()).absolutePath()), *failure),
+        {QStringLiteral("OK")});
+    if (saveFailureView_) saveFailureView_->show();
 }

@@ -1,4 +1,5 @@
 // Start-up and the observer's position.
+#include <QDir>
 #include <cmath>
 
 #include "NotificationCenter.h"
@@ -15,7 +16,17 @@ constexpr double max_reading_age = 5.0;  // seconds
 }  // namespace
 
 void SkelvorAppDelegate::applicationDidFinishLaunching() {
-    loadSavedState(LoadMode::launch);
+    const StateLoad load = loadSavedState(LoadMode::launch);
+    if (load.outcome == StateLoad::Outcome::unreadable) {
+        const QString kept = load.setAsidePath.isEmpty()
+                                 ? QStringLiteral("It could not be moved aside and stays as it is.")
+                                 : QStringLiteral("It was kept as %1.")
+                                       .arg(QDir::toNativeSeparators(load.setAsidePath));
+        tell(QStringLiteral("Saved State Unreadable"),
+             QStringLiteral("The saved state %1 could not be read (%2). %3 Skelvor starts with "
+                            "an empty catalogue and its first settings.")
+                 .arg(QDir::toNativeSeparators(stateFilePath()), load.reason, kept));
+    }
 
     switch (locationSource_) {
         case LocationSource::service:
@@ -68,6 +79,13 @@ void SkelvorAppDelegate::placeObserverAtCurrentLocation() {
 void SkelvorAppDelegate::showLocationBox() {
     if (uncertainLocationView_ && !uncertainLocationView_->isVisible())
         uncertainLocationView_->show();
+}
+
+void SkelvorAppDelegate::tell(const QString& title, const QString& message) {
+    std::unique_ptr<AlertView> notice = makeAlert(title, message, {QStringLiteral("OK")});
+    if (!notice) return;
+    notice->show();
+    notices_.push_back(std::move(notice));
 }
 
 std::unique_ptr<AlertView> SkelvorAppDelegate::makeAlert(const QString& title,

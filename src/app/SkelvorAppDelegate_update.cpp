@@ -1,49 +1,26 @@
-// The element-set update: the age check and its question, the index page, and the loading of
-// one category file per timer tick with progress and Cancel. The server's rules hold
-// throughout: no document twice within two hours, requests a second apart, and a stop at the
-// first refusal or failure.
-#include <QDir>
+// The element-set update: the age check and its question, the index page, and the ends of the
+// loading (all done, cancelled, stopped). The server's rules hold throughout: no document twice
+// within two hours, requests a second apart, and a stop at the first refusal or failure. What
+// an update merged is saved however it ends.
+#include <QPointer>
 #include <cmath>
 
-#include "CsvElementSet.h"
-#include "HtmlText.h"
 #include "IndexPage.h"
+#include "ServerAnswer.h"
 #include "SkelvorAppDelegate.h"
 
 namespace {
 
-using namespace std::chrono_literals;
-
-constexpr double loading_tick = 0.01;         // seconds between two files
 constexpr double missing_age_days = 10000.0;  // older than this: nothing was ever loaded
-constexpr qsizetype longest_refusal = 300;    // characters of the server's text shown
 
 const QString read_error_title = QStringLiteral("Error reading TLE files");
 const QString read_error_message = QStringLiteral(
     "An error has ocurred while trying to read the TLE files. Please re-start the application "
     "later on to pick up the latest TLE information");
-
-QString progressText(int done, qsizetype total) {
-    return QStringLiteral("%1 of %2").arg(done).arg(total);
-}
-
-// The server's answer to a download repeated too soon; some servers send it with status 200.
-bool saysNotUpdated(const QString& text) {
-    const qsizetype lineEnd = text.indexOf(u'\n');
-    const QStringView firstLine =
-        lineEnd < 0 ? QStringView(text) : QStringView(text).first(lineEnd);
-    return !isCsvElementHeader(firstLine) &&
-           text.contains(QStringLiteral("has not updated"), Qt::CaseInsensitive);
-}
-
-// What the server said, as a person reads it, cut to a length that fits an alert box.
-QString serverWords(const QString& body) {
-    QString words = visibleText(htmlTokens(body));
-    if (words.size() <= longest_refusal) return words;
-    words.truncate(longest_refusal - 1);
-    if (words.back().isHighSurrogate()) words.chop(1);
-    return words + u'\u2026';
-}
+const QString progress_title = QStringLiteral("Loading TLE files");
+const QString lost_index = QStringLiteral(
+    "The list of element-set files was fetched less than two hours ago, but the copy kept of it "
+    "is gone, and the server does not send it again so soon. Please update again in two hours.");
 
 }  // namespace
 
@@ -51,193 +28,189 @@ QUrl SkelvorAppDelegate::elementServerBase() const {
     return elementServer_.resolved(QUrl(QStringLiteral("NORAD/elements/")));
 }
 
-// A query of a group page always asks for the CSV form, which alone carries catalogue numbers
-// of six digits and more.
-QUrl SkelvorAppDelegate::categoryFileAddress(const QString& fileName) const {
-    if (!isGroupQuery(fileName)) return elementServerBase().resolved(QUrl(fileName));
-    return elementServerBase().resolved(QUrl(QStringLiteral("gp.php?%1&FORMAT=csv").arg(fileName)));
-}
-
 bool SkelvorAppDelegate::updateTLEsIfOldBy(double seconds) {
     // Once the server has stopped an update, only the user starts the next one.
     if (updateState_ != UpdateState::idle) return true;
     const double age = std::fabs(now() - dateOfLastTLEUpdate_);
     if (!(age > seconds)) return true;
-    if (hasWiFiConnection()) {
-        const double days = std::trunc(age / Date::seconds_per_day + 0.5);
-        const QStringList answers{QStringLiteral("No"), QStringLiteral("Yes")};
-        if (days > missing_age_days) {
-            alertDisplay_ = makeAlert(QStringLiteral("No TLE Files"),
-                                      QStringLiteral("No TLE information appears to be loaded. Do "
-                                                     "you want to download the initial set of "
-                                                     "files?"),
-                                      answers);
-        } else {
-            const QString message =
-                QStringLiteral(
-                    "The current TLE files are %1 day%2 old. Do you want to update "
-                    "these files now?")
-                    .arg(static_cast<qint64>(days))
-                    .arg(days == 1.0 ? QString() : QStringLiteral("s"));
-            alertDisplay_ = makeAlert(QStringLiteral("TLE Files Out of Date"), message, answers);
-        }
-    } else {
+    updateState_ = UpdateState::checking;
+    const std::uint64_t run = updateRun_;
+    reachability_(elementServer_, [this, alive = QPointer(&callbacks_), run, age](bool reachable) {
+        if (!alive || run != updateRun_ || updateState_ != UpdateState::checking) return;
+        askToUpdate(age, reachable);
+    });
+    return true;
+}
+
+void SkelvorAppDelegate::askToUpdate(double age, bool reachable) {
+    updateState_ = UpdateState::asking;
+    if (!reachable) {
         alertDisplay_ = makeAlert(QStringLiteral("No network connectivity"),
                                   QStringLiteral("The current TLE files are out of date. When you "
                                                  "are connected, please run this program again "
                                                  "to update them."),
                                   {QStringLiteral("OK")});
+    } else if (const double days = std::trunc(age / Date::seconds_per_day + 0.5);
+               days > missing_age_days) {
+        alertDisplay_ = makeAlert(QStringLiteral("No TLE Files"),
+                                  QStringLiteral("No TLE information appears to be loaded. Do you "
+                                                 "want to download the initial set of files?"),
+                                  {QStringLiteral("No"), QStringLiteral("Yes")});
+    } else {
+        const QString message =
+            QStringLiteral(
+                "The current TLE files are %1 day%2 old. Do you want to update these files now?")
+                .arg(static_cast<qint64>(days))
+                .arg(days == 1.0 ? QString() : QStringLiteral("s"));
+        alertDisplay_ = makeAlert(QStringLiteral("TLE Files Out of Date"), message,
+                                  {QStringLiteral("No"), QStringLiteral("Yes")});
     }
     if (alertDisplay_) alertDisplay_->show();
-    return true;
 }
-
-bool SkelvorAppDelegate::hasWiFiConnection() const { return reachability_(elementServer_); }
 
 void SkelvorAppDelegate::alertViewClickedButtonAtIndex(AlertView& alertView, int buttonIndex) {
     // A box may be released while it reports its press.
     if (&alertView == alertDisplay_.get()) {
+        const bool yes = alertDisplay_->buttons().size() == 2 && buttonIndex == 1;
         alertDisplay_.reset();
-        if (buttonIndex == 1) {
-            updateTLEs();
-        } else {
-            showLocationBox();
-        }
-    } else if (&alertView == progressActionView_.get()) {
-        categoryIndex_ = -1;
-        progressActionView_.reset();
+        updateState_ = UpdateState::idle;
+        if (yes) return updateTLEs();
         showLocationBox();
+    } else if (&alertView == progressActionView_.get()) {
+        cancelLoading();
     } else if (&alertView == errorView_.get()) {
         errorView_.reset();
+    } else if (&alertView == saveFailureView_.get()) {
+        saveFailureView_.reset();  // told: not again until a save has succeeded
+    } else {
+        std::erase_if(notices_, [&](const auto& notice) { return notice.get() == &alertView; });
     }
 }
 
 void SkelvorAppDelegate::updateTLEs() {
-    updateState_ = UpdateState::running;
+    if (updateState_ == UpdateState::readingIndex || updateState_ == UpdateState::loading) return;
+    ++updateRun_;
+    updateState_ = UpdateState::readingIndex;
+    tally_ = {};
     networkActivityIndicatorVisible_ = true;
+    documentCache().removeStale(now());
+    progressActionView_ = makeAlert(progress_title, {}, {QStringLiteral("Cancel")});
+    showProgress();
+    if (progressActionView_) progressActionView_->show();
     readIndex();
 }
 
-// The categories come from the index page, or from the log when the page was downloaded
-// within two hours.
+// The categories come from the index page, fetched or kept from within two hours; when its copy
+// is gone, from the page read last.
 void SkelvorAppDelegate::readIndex() {
-    if (updateState_ != UpdateState::running) return;
-    const QUrl address = elementServerBase();
-    std::optional<QMap<QString, QString>> categories =
-        downloadLog().recentCategories(address, now());
-    if (!categories) {
-        if (waitForRequestSpacing(address, [this] { readIndex(); })) return;
-        QString refusal;
-        const std::optional<QString> page = download(address, TextKind::any, refusal);
-        // A page without links to element-set files is as good as no page.
-        categories = page ? readIndexPage(*page) : QMap<QString, QString>();
-        if (categories->isEmpty()) return stopLoading(refusal);
-        downloadLog().record(address, now(), *categories);
+    obtainDocument(elementServerBase(), TextKind::any, [this](const Document& document) {
+        if (document.lost) {
+            if (serverCategories_.isEmpty()) return stopLoading(lost_index);
+            return indexRead(serverCategories_);
+        }
+        if (!document.bytes) return stopLoading(refusalOf(document.answer).value_or(QString()));
+        const QByteArray page = *document.bytes;
+        const std::uint64_t run = updateRun_;
+        reader_.run<QMap<QString, QString>>(
+            [page] {
+                const std::optional<QString> text = decodeUtf8(page);
+                return text ? readIndexPage(*text) : QMap<QString, QString>();
+            },
+            [this, run](QMap<QString, QString>& categories) {
+                if (run != updateRun_) return;
+                // A page without links to element-set files is as good as no page.
+                if (categories.isEmpty()) return stopLoading({});
+                indexRead(categories);
+            });
+    });
+}
+
+// The categories of the page are remembered for the choice of categories; the update loads the
+// chosen ones whose groups the server still has.
+void SkelvorAppDelegate::indexRead(const QMap<QString, QString>& categories) {
+    serverCategories_ = categories;
+    const QList<QString> files = categories.values();
+    droppedGroups_.removeIf([&](const QString& file) { return !files.contains(file); });
+    tleCategories_.clear();
+    for (auto category = categories.cbegin(); category != categories.cend(); ++category) {
+        if (isChosenForUpdate(category.key()) && !droppedGroups_.contains(category.value())) {
+            tleCategories_.insert(category.key(), category.value());
+        }
     }
-    tleCategories_ = std::move(*categories);
     tleCategoryNames_ = tleCategories_.keys();
     categoryIndex_ = 0;
-    progressActionView_ =
-        makeAlert(QStringLiteral("Loading TLE files"), progressText(1, tleCategoryNames_.size()),
-                  {QStringLiteral("Cancel")});
-    if (progressActionView_) progressActionView_->show();
+    updateState_ = UpdateState::loading;
+    showProgress();
     scheduleLoadingTick();
 }
 
-void SkelvorAppDelegate::loadTLEFile() {
-    if (updateState_ != UpdateState::running) return;
-    if (categoryIndex_ == -1) {
-        tleCategoryNames_.clear();
-        tleCategories_.clear();
-        categoryIndex_ = 0;
-        updateState_ = UpdateState::idle;
-        showLocationBox();
-        networkActivityIndicatorVisible_ = false;
-        return;
-    }
-    if (categoryIndex_ >= tleCategoryNames_.size()) return finishLoading();
-    const QString name = tleCategoryNames_.at(categoryIndex_);
-    const QString fileName = tleCategories_.value(name);
-    const QUrl address = categoryFileAddress(fileName);
-    if (downloadLog().isRecent(address, now())) {
-        mergeTLEFile(std::nullopt, name, fileName);  // the category is there all the same
-    } else {
-        if (waitForRequestSpacing(address, [this] { loadTLEFile(); })) return;
-        QString refusal;
-        const std::optional<QString> text = download(address, TextKind::plain, refusal);
-        // The server wants clients to stop at any failure: what is merged stays merged, the
-        // date of the last update stays, and the user is told.
-        if (!text) return stopLoading(refusal);
-        downloadLog().record(address, now());
-        mergeTLEFile(text, name, fileName);
-    }
-    ++categoryIndex_;
-    if (progressActionView_) {
-        progressActionView_->setMessage(progressText(categoryIndex_, tleCategoryNames_.size()));
-    }
-    scheduleLoadingTick();
-}
-
-// The document's text; none when the fetch failed or the server refused, with what the server
-// said in refusal when it answered with a status other than 200 or that its data have not
-// changed.
-std::optional<QString> SkelvorAppDelegate::download(const QUrl& address, TextKind kind,
-                                                    QString& refusal) {
-    ServerAnswer answer;
-    const std::optional<QString> text = fetchText(address, fetchDeadlines_, kind, &answer);
-    requestSpacing_.requestEnded(address);
-    const QString& said = text ? *text : answer.body;
-    if ((answer.status != 0 && answer.status != 200) || saysNotUpdated(said)) {
-        refusal = serverWords(said);
-        return std::nullopt;
-    }
-    return text;
-}
-
-// Schedules the retry for when the server may be asked again; false when it may be now.
-bool SkelvorAppDelegate::waitForRequestSpacing(const QUrl& address, std::function<void()> retry) {
-    const std::chrono::milliseconds wait = requestSpacing_.waitBefore(address);
-    if (wait <= 0ms) return false;
-    tleLoadingTimer_ =
-        Timer::scheduledTimer(std::chrono::duration<double>(wait).count(), std::move(retry));
-    return true;
-}
-
-DownloadLog& SkelvorAppDelegate::downloadLog() {
-    if (!downloadLog_) downloadLog_.emplace(downloadTimesPath());
-    return *downloadLog_;
-}
-
-void SkelvorAppDelegate::stopLoading(const QString& refusal) {
-    if (progressActionView_) progressActionView_->dismissWithClickedButtonIndex(0);
-    progressActionView_.reset();
-    tleCategoryNames_.clear();
-    tleCategories_.clear();
-    categoryIndex_ = 0;
-    updateState_ = UpdateState::stopped;
-    networkActivityIndicatorVisible_ = false;
-    showReadError(refusal);
-}
-
-void SkelvorAppDelegate::finishLoading() {
-    dateOfLastTLEUpdate_ = now();
-    setPreferencesAltered(true);
-    updateState_ = UpdateState::idle;
-    networkActivityIndicatorVisible_ = false;
-    if (progressActionView_) progressActionView_->dismissWithClickedButtonIndex(0);
-    progressActionView_.reset();
+void SkelvorAppDelegate::cancelLoading() {
+    endLoading(UpdateState::idle);
     showLocationBox();
-    tleCategoryNames_.clear();
-    tleCategories_.clear();
 }
 
-void SkelvorAppDelegate::scheduleLoadingTick() {
-    tleLoadingTimer_ = Timer::scheduledTimer(loading_tick, [this] { loadTLEFile(); });
-}
-
-// The error box closes with its one button. It shows the server's own words when it refused.
-void SkelvorAppDelegate::showReadError(const QString& refusal) {
-    errorView_ = makeAlert(read_error_title, refusal.isEmpty() ? read_error_message : refusal,
+// The server wants clients to stop at any failure: what is merged stays merged and is saved,
+// the date of the last update stays, and the user is told in the server's words when it gave
+// some, else in the standard ones.
+void SkelvorAppDelegate::stopLoading(const QString& message) {
+    endLoading(UpdateState::stopped);
+    errorView_ = makeAlert(read_error_title, message.isEmpty() ? read_error_message : message,
                            {QStringLiteral("OK")});
     if (errorView_) errorView_->show();
+}
+
+// The date of the last update is set only when every chosen document was merged.
+void SkelvorAppDelegate::finishLoading() {
+    if (!tally_.incomplete) dateOfLastTLEUpdate_ = now();
+    tally_.unsaved = true;
+    endLoading(UpdateState::idle);
+    showLocationBox();
+}
+
+void SkelvorAppDelegate::endLoading(UpdateState next) {
+    ++updateRun_;
+    fetch_.reset();
+    tleLoadingTimer_.reset();
+    if (progressActionView_ && progressActionView_->isVisible()) {
+        progressActionView_->dismissWithClickedButtonIndex(0);
+    }
+    progressActionView_.reset();
+    tleCategories_.clear();
+    tleCategoryNames_.clear();
+    categoryIndex_ = 0;
+    updateState_ = next;
+    networkActivityIndicatorVisible_ = false;
+    if (tally_.unsaved) setPreferencesAltered(true);
+    tellWhatWasLeftOut();
+    tally_ = {};
+}
+
+void SkelvorAppDelegate::tellWhatWasLeftOut() {
+    if (!tally_.droppedCategories.isEmpty()) {
+        tell(QStringLiteral("Categories Dropped by the Server"),
+             QStringLiteral("The element-set server no longer has data for %1. Later updates "
+                            "leave them out.")
+                 .arg(tally_.droppedCategories.join(QStringLiteral(", "))));
+    }
+    if (tally_.rejectedSets > 0) {
+        tell(QStringLiteral("Element Sets Left Out"),
+             QStringLiteral("%1 element sets in %2 could not be used (a wrong checksum, or values "
+                            "that no orbit has) and were left out. The satellites they name keep "
+                            "their previous elements.")
+                 .arg(tally_.rejectedSets)
+                 .arg(tally_.rejectedFiles.join(QStringLiteral(", "))));
+    }
+    if (tally_.incomplete) {
+        tell(QStringLiteral("TLE Files Not Updated"),
+             QStringLiteral("Some element-set files were fetched less than two hours ago, but the "
+                            "copies kept of them are gone, and the server does not send them "
+                            "again so soon. Please update again in two hours."));
+    }
+}
+
+void SkelvorAppDelegate::applicationWillTerminate() {
+    if (updateState_ == UpdateState::readingIndex || updateState_ == UpdateState::loading) {
+        endLoading(UpdateState::idle);
+    }
+    waitForPendingSaves();
 }

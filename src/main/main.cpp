@@ -94,6 +94,7 @@ int main(int argc, char* argv[]) {
 
     SkelvorAppDelegate appDelegate;
     appDelegate.setDataDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    appDelegate.setCacheDirectory(QStandardPaths::writableLocation(QStandardPaths::CacheLocation));
     appDelegate.setElementServer(elementServer(options));
     appDelegate.setAlertViewFactory(&MessageBoxAlertView::make);
     appDelegate.setLocationSource(options.isSet(QStringLiteral("simulator"))
@@ -110,12 +111,14 @@ int main(int argc, char* argv[]) {
         QFileInfo(appDelegate.stateFilePath()).dir().filePath(QStringLiteral("windowState"));
 
     // The screens read the restored state when they first appear; the boxes the start-up shows
-    // wait for the window.
+    // wait for the window, and the update's question comes once the reachability service has
+    // answered.
     appDelegate.applicationDidFinishLaunching();
     placeWindow(window, *tabs, readWindowPlacement(placementPath));
     QObject::connect(&application, &QCoreApplication::aboutToQuit, [&] {
         writeWindowPlacement(placementPath,
                              {window.normalGeometry(), window.isMaximized(), tabs->currentIndex()});
+        appDelegate.applicationWillTerminate();
     });
     return QApplication::exec();
 }

@@ -39,8 +39,9 @@ TEST(FirstRun, LoadsTheSampleElementSetsThroughRealBoxes) {
     app.setLocationSource(SkelvorAppDelegate::LocationSource::simulator);
     app.applicationDidFinishLaunching();
 
+    // The question comes once the reachability service has answered, from the event loop.
+    ASSERT_TRUE(QTest::qWaitFor([] { return visibleBox("No TLE Files") != nullptr; }, 5000));
     QMessageBox* question = visibleBox("No TLE Files");
-    ASSERT_NE(question, nullptr);
     EXPECT_TRUE(question->informativeText().startsWith("No TLE information appears to be loaded."));
     press(question, "Yes");
     ASSERT_NE(visibleBox("Loading TLE files"), nullptr);

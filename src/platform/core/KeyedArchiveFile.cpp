@@ -9,11 +9,16 @@
 #include <QFile>
 #include <QFileInfo>
 #include <cerrno>
+#include <cstring>
+#include <utility>
 
 namespace {
 
 // Temporary files are "<name>.saving-" followed by six random characters.
 const QString temporaryInfix = QStringLiteral(".saving-");
+
+// The reason of the last failed system call, in words.
+QString systemError() { return QString::fromLocal8Bit(std::strerror(errno)); }
 
 bool writeAll(int fd, const QByteArray& bytes) {
     const char* data = bytes.constData();
@@ -50,40 +55,50 @@ bool syncDirectory(const QString& directory) {
 
 }  // namespace
 
-bool KeyedArchiveFile::exists() const { return QFileInfo::exists(path_); }
-
-bool KeyedArchiveFile::read(const EntryReader& readEntry) const {
-    QFile file(path_);
-    if (!file.open(QIODevice::ReadOnly)) return false;
+KeyedArchiveFile::ReadResult KeyedArchiveFile::read(const EntryReader& readEntry) const {
     // Read whole rather than mapped: a file cut short by another program while it is read must
     // give an unreadable state, not a crash.
-    const QByteArray bytes = file.readAll();
-    if (bytes.isEmpty()) return false;
+    FileContents file = readRegularFile(path_, maxBytes_);
+    const QByteArray bytes = std::exchange(file.bytes, {});
+    if (file.outcome != FileContents::Outcome::read) return file;
+    const ReadResult notAnArchive{
+        FileContents::Outcome::unreadable, {}, QStringLiteral("not a whole archive")};
+    if (bytes.isEmpty()) return {FileContents::Outcome::unreadable, {}, QStringLiteral("empty")};
     QCborStreamReader reader(bytes);
-    if (!reader.isMap() || !reader.enterContainer()) return false;
+    if (!reader.isMap() || !reader.enterContainer()) return notAnArchive;
     while (reader.lastError() == QCborError::NoError && reader.hasNext()) {
         const std::optional<QCborValue> key = readCborValue(reader);
-        if (!key || !key->isString() || !readEntry(key->toString(), reader)) return false;
+        if (!key || !key->isString() || !readEntry(key->toString(), reader)) return notAnArchive;
     }
-    return reader.lastError() == QCborError::NoError && reader.leaveContainer() &&
-           reader.currentOffset() == bytes.size();
+    const bool whole = reader.lastError() == QCborError::NoError && reader.leaveContainer() &&
+                       reader.currentOffset() == bytes.size();
+    return whole ? file : notAnArchive;
 }
 
-bool KeyedArchiveFile::write(const QByteArray& bytes) const {
+std::optional<QString> KeyedArchiveFile::write(const QByteArray& bytes) const {
     const QString directory = QFileInfo(path_).absolutePath();
-    if (!QDir().mkpath(directory)) return false;
-    const std::optional<QByteArray> temporary = writeTemporary(path_, bytes);
-    if (!temporary) return false;
-    if (::rename(temporary->constData(), QFile::encodeName(path_).constData()) != 0) {
-        ::unlink(temporary->constData());
-        return false;
+    if (!QDir().mkpath(directory)) {
+        return QStringLiteral("cannot make the folder %1").arg(QDir::toNativeSeparators(directory));
     }
-    return syncDirectory(directory);
+    const std::optional<QByteArray> temporary = writeTemporary(path_, bytes);
+    if (!temporary) return systemError();
+    if (::rename(temporary->constData(), QFile::encodeName(path_).constData()) != 0) {
+        const QString error = systemError();
+        ::unlink(temporary->constData());
+        return error;
+    }
+    if (!syncDirectory(directory)) return systemError();
+    return std::nullopt;
 }
 
-bool KeyedArchiveFile::setAside(Date now) const {
+std::optional<QString> KeyedArchiveFile::setAside(Date now) const {
     const QString time = now.toQDateTime().toUTC().toString(QStringLiteral("yyyyMMdd'T'HHmmss"));
-    return QFile::rename(path_, path_ + QStringLiteral(".unreadable-") + time);
+    const QString aside = path_ + QStringLiteral(".unreadable-") + time;
+    // Renamed as it stands: a link is renamed, not what it points at.
+    if (::rename(QFile::encodeName(path_).constData(), QFile::encodeName(aside).constData()) != 0) {
+        return std::nullopt;
+    }
+    return aside;
 }
 
 void KeyedArchiveFile::removeInterruptedWrites() const {

@@ -1,32 +1,43 @@
 #include "FetchText.h"
 
-#include <QEventLoop>
+#include <QCoreApplication>
 #include <QFile>
-#include <QNetworkAccessManager>
 #include <QNetworkReply>
 #include <QStringDecoder>
-#include <QTimer>
+
+#include "RegularFile.h"
 
 namespace {
 
-std::optional<QString> decodeUtf8(const QByteArray& bytes) {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
-    QString text = decoder.decode(bytes);
-    if (decoder.hasError()) return std::nullopt;
-    return text;
+QString seconds(std::chrono::milliseconds span) {
+    return QString::number(std::chrono::duration<double>(span).count());
 }
 
 // A bundled or local tree read like a web server: a folder's address gives its index.html.
-std::optional<QString> readLocal(const QUrl& url) {
+FetchResult readLocal(const QUrl& url) {
+    FetchResult result;
     QString path = url.scheme() == u"qrc" ? u':' + url.path() : url.toLocalFile();
     if (path.endsWith(u'/')) path += QStringLiteral("index.html");
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
-    return decodeUtf8(file.readAll());
+    if (url.scheme() == u"qrc") {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            result.document = file.readAll();
+        } else {
+            result.failure = QStringLiteral("no such file");
+        }
+        return result;
+    }
+    FileContents file = readRegularFile(path, max_document_bytes);
+    if (file.outcome == FileContents::Outcome::read) {
+        result.document = std::move(file.bytes);
+    } else {
+        result.failure = file.error.isEmpty() ? QStringLiteral("no such file") : file.error;
+    }
+    return result;
 }
 
 // Servers label CSV files variously (text/csv, application/csv, application/octet-stream).
-bool isText(const QNetworkReply& reply, TextKind kind) {
+bool isWanted(const QNetworkReply& reply, TextKind kind) {
     const QString type = reply.header(QNetworkRequest::ContentTypeHeader).toString();
     if (type.isEmpty()) return true;
     const bool html = type.startsWith(u"text/html", Qt::CaseInsensitive) ||
@@ -37,50 +48,124 @@ bool isText(const QNetworkReply& reply, TextKind kind) {
 
 }  // namespace
 
+std::optional<QString> decodeUtf8(const QByteArray& bytes) {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = decoder.decode(bytes);
+    if (decoder.hasError()) return std::nullopt;
+    return text;
+}
+
 bool isNetworkAddress(const QUrl& url) {
     return url.scheme() == u"http" || url.scheme() == u"https";
 }
 
-std::optional<QString> fetchText(const QUrl& url, const FetchDeadlines& deadlines, TextKind kind,
-                                 ServerAnswer* answer) {
-    if (url.scheme() == u"qrc" || url.isLocalFile()) return readLocal(url);
-    if (!isNetworkAddress(url)) return std::nullopt;
+TextFetch::TextFetch(const QUrl& url, const FetchDeadlines& deadlines, TextKind kind,
+                     Progress progress, Finished finished)
+    : deadlines_(deadlines),
+      kind_(kind),
+      progress_(std::move(progress)),
+      finished_(std::move(finished)) {
+    if (url.scheme() == u"qrc" || url.isLocalFile()) {
+        finish(readLocal(url));
+    } else if (!isNetworkAddress(url)) {
+        finish({std::nullopt, 0, {}, QStringLiteral("not a web address")});
+    } else {
+        start(url);
+    }
+}
 
-    QNetworkAccessManager manager;
+TextFetch::~TextFetch() {
+    if (!reply_ || done_) return;
+    done_ = true;
+    reply_->disconnect(&context_);
+    reply_->abort();
+}
+
+void TextFetch::start(const QUrl& url) {
     QNetworkRequest request(url);
     // Any answer other than 200 ends the fetch; redirects are not followed.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute,
                          QNetworkRequest::ManualRedirectPolicy);
     request.setTransferTimeout(0);
-    QNetworkReply* reply = manager.get(request);
+    reply_ = manager_.get(request);
+    QObject::connect(reply_, &QNetworkReply::metaDataChanged, &context_,
+                     [this] { headersArrived(); });
+    QObject::connect(reply_, &QNetworkReply::readyRead, &context_, [this] { bytesArrived(); });
+    QObject::connect(reply_, &QNetworkReply::finished, &context_, [this] { transferEnded(); });
 
-    QEventLoop loop;
-    QTimer overall;
-    QTimer silence;
-    overall.setSingleShot(true);
-    silence.setSingleShot(true);
-    bool timedOut = false;
-    auto giveUp = [&] {
-        timedOut = true;
-        reply->abort();
-    };
-    QObject::connect(&overall, &QTimer::timeout, giveUp);
-    QObject::connect(&silence, &QTimer::timeout, giveUp);
     // Until the first answer the connect deadline runs; afterwards the no-progress one.
-    QObject::connect(reply, &QNetworkReply::metaDataChanged,
-                     [&] { silence.start(deadlines.noProgress); });
-    QObject::connect(reply, &QNetworkReply::downloadProgress,
-                     [&] { silence.start(deadlines.noProgress); });
-    QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
-    overall.start(deadlines.overall);
-    silence.start(deadlines.connect);
-    if (!reply->isFinished()) loop.exec(QEventLoop::ExcludeUserInputEvents);
+    for (QTimer* timer : {&overall_, &silence_}) timer->setSingleShot(true);
+    QObject::connect(&overall_, &QTimer::timeout, &context_, [this] {
+        giveUp(QStringLiteral("the document was not whole after %1 s")
+                   .arg(seconds(deadlines_.overall)));
+    });
+    QObject::connect(&silence_, &QTimer::timeout, &context_, [this] {
+        giveUp(answered_ ? QStringLiteral("the server sent nothing for %1 s")
+                               .arg(seconds(deadlines_.noProgress))
+                         : QStringLiteral("the server did not answer within %1 s")
+                               .arg(seconds(deadlines_.connect)));
+    });
+    overall_.start(deadlines_.overall);
+    silence_.start(deadlines_.connect);
+}
 
-    const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const bool whole = !timedOut && reply->error() == QNetworkReply::NoError && status == 200;
-    const std::optional<QString> body = timedOut ? std::nullopt : decodeUtf8(reply->readAll());
-    if (answer) *answer = {status, body.value_or(QString())};
-    const bool wanted = whole && isText(*reply, kind);
-    reply->deleteLater();
-    return wanted ? body : std::nullopt;
+void TextFetch::headersArrived() {
+    answered_ = true;
+    silence_.start(deadlines_.noProgress);
+    const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
+    if (length.isValid() && length.toLongLong() > max_document_bytes) {
+        giveUp(QStringLiteral("the document is ") + tooLargeReason(max_document_bytes));
+    }
+}
+
+void TextFetch::bytesArrived() {
+    silence_.start(deadlines_.noProgress);
+    received_ += reply_->readAll();
+    if (received_.size() > max_document_bytes) {
+        return giveUp(QStringLiteral("the document is ") + tooLargeReason(max_document_bytes));
+    }
+    if (progress_) {
+        const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
+        progress_(received_.size(), length.isValid() ? length.toLongLong() : -1);
+    }
+}
+
+void TextFetch::transferEnded() {
+    if (done_) return;
+    received_ += reply_->readAll();
+    FetchResult result;
+    result.status = reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    const bool whole = reply_->error() == QNetworkReply::NoError && result.status == 200;
+    if (whole && isWanted(*reply_, kind_)) {
+        result.document = received_;
+    } else if (whole) {
+        result.failure = QStringLiteral("an HTML page came where a file was expected");
+    } else if (result.status == 0 || result.status == 200) {
+        result.failure = reply_->errorString();
+    }
+    result.body = std::exchange(received_, {});
+    finish(std::move(result));
+}
+
+void TextFetch::giveUp(const QString& why) {
+    if (done_) return;
+    finish({std::nullopt, 0, {}, why});
+    reply_->disconnect(&context_);
+    reply_->abort();
+    received_.clear();
+}
+
+// The result goes to the caller from the event loop, so that the caller may destroy the fetch
+// when it hears of it; a fetch destroyed before then never reports.
+void TextFetch::finish(FetchResult result) {
+    if (done_) return;
+    done_ = true;
+    overall_.stop();
+    silence_.stop();
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(),
+        [alive = std::weak_ptr<char>(alive_), finished = finished_, result = std::move(result)] {
+            if (alive.lock()) finished(result);
+        },
+        Qt::QueuedConnection);
 }

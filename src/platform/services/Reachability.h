@@ -1,10 +1,19 @@
-// Whether the element-set server's host can be reached: its name resolves to an address.
-// Bundled (qrc:) and local addresses, and loopback hosts, always count as reachable.
+// Whether the element-set server's host can be reached: its name resolves to an address. The
+// question is answered from the event loop, so that a slow name service never holds the
+// window.
 #pragma once
 
 #include <QUrl>
+#include <chrono>
 #include <functional>
 
-using Reachability = std::function<bool(const QUrl& server)>;
+using ReachabilityAnswer = std::function<void(bool reachable)>;
+// Asks about the server; the answer comes once, from the event loop.
+using Reachability = std::function<void(const QUrl& server, ReachabilityAnswer answer)>;
 
-bool isHostReachable(const QUrl& server);
+// A host whose name has not resolved by then counts as unreachable.
+inline constexpr std::chrono::milliseconds reachability_deadline{5000};
+
+// The system's name service. Bundled (qrc:) and local addresses, and loopback hosts, always
+// count as reachable.
+void checkHostReachable(const QUrl& server, ReachabilityAnswer answer);

@@ -115,6 +115,32 @@ TEST_F(RoundTripTest, EverythingTheUserSetComesBack) {
     EXPECT_EQ(loaded->timelineDuration(), 48);
 }
 
+// The update's choices follow the fourteen keys, where readers that do not know them pass over
+// them.
+TEST_F(RoundTripTest, TheUpdatesChoicesComeBack) {
+    SavedState state;
+    state.knownSatellites = generatedCatalogue(4);
+    state.serverCategories = {{"Amateur Radio", "GROUP=amateur"}, {"Old Group", "GROUP=old"}};
+    state.updateCategories = QStringList{"Amateur Radio"};
+    state.droppedGroups = {"GROUP=old"};
+    ASSERT_TRUE(writeState(directory.path(), state));
+
+    const auto appDelegate = load();
+    EXPECT_EQ(appDelegate->serverCategoryNames(), QStringList({"Amateur Radio", "Old Group"}));
+    EXPECT_EQ(appDelegate->chosenUpdateCategories(), QStringList{"Amateur Radio"});
+    EXPECT_TRUE(appDelegate->isChosenForUpdate("Amateur Radio"));
+    EXPECT_FALSE(appDelegate->isChosenForUpdate("Old Group"));
+    EXPECT_TRUE(appDelegate->isDroppedByServer("Old Group"));
+    EXPECT_FALSE(appDelegate->isDroppedByServer("Amateur Radio"));
+
+    appDelegate->setChosenUpdateCategories(std::nullopt);  // asks for a save
+    appDelegate->waitForPendingSaves();
+    const auto reloaded = load();
+    EXPECT_FALSE(reloaded->chosenUpdateCategories()) << "all categories, the default";
+    EXPECT_TRUE(reloaded->isChosenForUpdate("Old Group"));
+    EXPECT_TRUE(reloaded->isDroppedByServer("Old Group"));
+}
+
 TEST_F(RoundTripTest, TheFileHoldsTheFourteenKeysInTheirOrder) {
     const auto appDelegate = load();
     appDelegate->setDateOfLastTLEUpdate(update_time);
@@ -129,7 +155,8 @@ TEST_F(RoundTripTest, TheFileHoldsTheFourteenKeysInTheirOrder) {
                                  "DateOfTLEUpdate", "UseUTC", "UseDecimalDegrees",
                                  "PassTimetableDuration", "MinimumPathElevation", "CurrentLocation",
                                  "ShowHeldAngle", "ShowSunAndMoon", "ShowFootprintTrack",
-                                 "TLEUpdateDays", "TimelineDuration"}));
+                                 "TLEUpdateDays", "TimelineDuration", "ServerCategories",
+                                 "UpdateCategories", "DroppedGroups"}));
     EXPECT_EQ(archive.value("CurrentSatellite"), QCborValue(QString("")));
     EXPECT_TRUE(archive.value("CurrentLocation").isNull());
     // Tag 1, seconds since 1970, which reading turns into a date-time.

@@ -70,7 +70,7 @@ inline int satelliteCount(const SavedState& state) {
 }
 
 inline bool writeState(const QString& dataDirectory, const SavedState& state) {
-    return KeyedArchiveFile(stateFile(dataDirectory)).write(state.toCbor());
+    return !KeyedArchiveFile(stateFile(dataDirectory), max_state_file_bytes).write(state.toCbor());
 }
 
 }  // namespace state_fixture

@@ -12,6 +12,7 @@ class FakeAlertView;
 struct AlertBoard {
     QList<FakeAlertView*> live;  // boxes the application still holds
     QStringList shown;           // "title: message" of every box when it was shown
+    QStringList messages;        // "title: message" of every message set on a box
 
     AlertViewFactory factory();
     FakeAlertView* find(const QString& title) const;
@@ -32,7 +33,10 @@ public:
 
     QString title() const override { return title_; }
     QString message() const override { return message_; }
-    void setMessage(const QString& message) override { message_ = message; }
+    void setMessage(const QString& message) override {
+        message_ = message;
+        board_.messages << title_ + QStringLiteral(": ") + message_;
+    }
     QStringList buttons() const override { return buttons_; }
     void show() override {
         visible_ = true;

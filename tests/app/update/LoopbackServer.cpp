@@ -27,6 +27,26 @@ void sendAndClose(QTcpSocket* socket, const QByteArray& bytes) {
     socket->disconnectFromHost();
 }
 
+// Lines of text in no format the update reads, about a megabyte of them.
+QByteArray garbage() {
+    QByteArray text;
+    for (int line = 0; text.size() < (1 << 20); ++line) {
+        text += "#" + QByteArray::number(line * 7919 % 100003) + " x@!%$ qwerty ~~ 0.1.2\r\n";
+    }
+    return text;
+}
+
+// A body without a length that goes on for as long as the client reads it.
+void sendForever(QTcpSocket* socket) {
+    socket->write("HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nConnection: close\r\n\r\n");
+    const QByteArray chunk(64 * 1024, 'x');
+    auto more = [socket, chunk] {
+        while (socket->bytesToWrite() < 4 * chunk.size()) socket->write(chunk);
+    };
+    QObject::connect(socket, &QTcpSocket::bytesWritten, socket, more);
+    more();
+}
+
 }  // namespace
 
 LoopbackServer::LoopbackServer(const QString& root) : root_(root) {
@@ -34,6 +54,8 @@ LoopbackServer::LoopbackServer(const QString& root) : root_(root) {
     server_.listen(QHostAddress::LocalHost);
     QObject::connect(&server_, &QTcpServer::newConnection, [this] {
         while (QTcpSocket* socket = server_.nextPendingConnection()) {
+            ++openConnections_;
+            QObject::connect(socket, &QObject::destroyed, [this] { --openConnections_; });
             auto request = std::make_shared<QByteArray>();
             QObject::connect(socket, &QTcpSocket::readyRead, socket, [this, socket, request] {
                 request->append(socket->readAll());
@@ -110,5 +132,16 @@ void LoopbackServer::answer(QTcpSocket* socket, const QByteArray& request) {
                 socket, response(302, "Found", "text/plain", {}, "Location: /login.html\r\n"));
         case Fault::htmlInstead:
             return sendAndClose(socket, response(200, "OK", "text/html", html_page));
+        case Fault::htmlAsText:
+            return sendAndClose(socket, response(200, "OK", "text/plain", html_page));
+        case Fault::empty:
+            return sendAndClose(socket, response(200, "OK", "text/plain", {}));
+        case Fault::garbage:
+            return sendAndClose(socket, response(200, "OK", "text/plain", garbage()));
+        case Fault::endless:
+            return sendForever(socket);
+        case Fault::stall:
+            socket->write(response(200, "OK", type, body).chopped(body.size() / 2));
+            return;
     }
 }

@@ -21,6 +21,11 @@ public:
         forbidden,       // 403 with a text body
         redirectToHtml,  // 302 to an HTML page
         htmlInstead,     // 200 with an HTML page in place of the file
+        htmlAsText,      // 200 with an HTML page labelled text/plain
+        empty,           // 200 with no body at all
+        garbage,         // 200 with 1 MB of text that is no element set
+        endless,         // 200 whose body never ends
+        stall,           // sends the headers and half the body, then nothing
     };
 
     // A fixed answer to one request target (path and query), in place of the directory's.
@@ -48,7 +53,10 @@ public:
     // The fault for every request whose path ends with the name.
     void setFault(const QString& name, Fault fault) { faults_.insert(name, fault); }
     void setAnswer(const QString& target, Answer answer) { answers_.insert(target, answer); }
+    void removeAnswer(const QString& target) { answers_.remove(target); }
     int requests() const { return static_cast<int>(log_.size()); }
+    // Connections open now: a transfer the client abandoned closes its connection.
+    int openConnections() const { return openConnections_; }
     const QList<Request>& log() const { return log_; }
     QStringList targets() const;
 
@@ -62,4 +70,5 @@ private:
     QMap<QString, Answer> answers_;
     QElapsedTimer clock_;
     QList<Request> log_;
+    int openConnections_ = 0;
 };

@@ -41,7 +41,7 @@ protected:
     void SetUp() override {
         app.setDataDirectory(directory.path());
         app.setAlertViewFactory(board.factory());
-        app.setReachability([](const QUrl&) { return false; });
+        app.setReachability([](const QUrl&, ReachabilityAnswer answer) { answer(false); });
         app.setClock([] { return launch; });
     }
     QTemporaryDir directory;

@@ -9,11 +9,9 @@
 #include <QTimer>
 #include <cstring>
 
-#include "FakeAlerts.h"
 #include "LoopbackServer.h"
-#include "SkelvorAppDelegate.h"
-
-using namespace std::chrono_literals;
+#include "RequestSpacing.h"
+#include "update_fixture.h"
 
 namespace {
 
@@ -47,23 +45,19 @@ protected:
             server.setAnswer(groupTarget(group.key()), {200, testData(*group), "text/csv"});
         }
         setUp(app);
-        app.setDataDirectory(directory.path());
     }
 
+    // The delegate of a run of the program on the test's folders.
     void setUp(SkelvorAppDelegate& delegate) {
-        delegate.setElementServer(server.url());
-        delegate.setAlertViewFactory(board.factory());
-        delegate.setReachability([](const QUrl&) { return true; });
-        delegate.setFetchDeadlines({1000ms, 1000ms, 3000ms});
-        delegate.setRequestSpacing(5ms);
-        delegate.setClock([this] { return clock; });
+        prepareForUpdates(delegate, server.url(), board, [this] { return clock; });
+        delegate.setDataDirectory(directory.path());
+        delegate.setCacheDirectory(directory.filePath("cache"));
     }
 
     // The user starts an update; waits until the loading has ended.
     static void update(SkelvorAppDelegate& delegate) {
         delegate.updateTLEs();
-        ASSERT_TRUE(
-            QTest::qWaitFor([&] { return !delegate.networkActivityIndicatorVisible(); }, 20000));
+        ASSERT_TRUE(waitForTheUpdate(delegate));
     }
 
     std::shared_ptr<SatelliteData> satellite(const QString& category, const QString& name) const {
@@ -83,7 +77,7 @@ TEST_F(TodaysServer, ANewUserGetsEveryGroupAsCsvWithSixDigitNumbers) {
     app.setDateOfLastTLEUpdate(Date(-63113904000.0));
     app.updateTLEsIfOldBy(2 * day);
     board.find("No TLE Files")->clickButton(1);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return !app.networkActivityIndicatorVisible(); }, 20000));
+    ASSERT_TRUE(waitForTheUpdate(app));
 
     const QStringList categories{"GEO Protected Zone > 35,000 km",
                                  "GPS Operational",
@@ -149,17 +143,29 @@ TEST_F(TodaysServer, NoDocumentIsAskedForTwiceWithinTwoHours) {
     app.toggleSatelliteSelected("SAMPLE STATION");
     const int requests = server.requests();
 
+    app.setPreferencesAltered(true);  // as the screens ask after the user's changes
+    app.waitForPendingSaves();
+
     clock = launch + 7199.0;
     update(app);
     EXPECT_EQ(server.requests(), requests);
     EXPECT_EQ(app.dateOfLastTLEUpdate(), clock) << "nothing was older than the server's data";
     {
-        SkelvorAppDelegate restarted;  // the log is read from its file
+        // A new start on the same folders: the state it saved, and the documents from their
+        // copies.
+        SkelvorAppDelegate restarted;
         setUp(restarted);
-        restarted.setDataDirectory(directory.path());
+        restarted.loadSavedState();
         update(restarted);
         EXPECT_EQ(server.requests(), requests);
-        EXPECT_EQ(restarted.knownSatellites().size(), 7) << "the categories from the log";
+        ASSERT_EQ(restarted.knownSatellites().keys(), app.knownSatellites().keys());
+        for (const QString& category : app.knownSatellites().keys()) {
+            EXPECT_EQ(restarted.knownSatellites()[category].keys(),
+                      app.knownSatellites()[category].keys());
+        }
+        const auto restored = restarted.knownSatellites()["Space Stations"]["SAMPLE STATION"];
+        EXPECT_EQ(restored->comments(), "voice 145.800");
+        EXPECT_TRUE(restarted.isSatelliteSelected("SAMPLE STATION"));
     }
 
     clock = launch + 7200.0;
@@ -193,7 +199,7 @@ TEST_F(TodaysServer, EveryRefusalStopsTheLoadingInTheServersWords) {
     } refusals[] = {
         {{403, not_updated.toUtf8()}, not_updated},
         {{200, not_updated.toUtf8()}, not_updated},
-        {{404, "No GP data found"}, "No GP data found"},
+        {{404, "Not Found"}, "Not Found"},
         {{301, moved, "text/html", "Location: http://127.0.0.2/elsewhere\r\n"},
          "301 Moved Permanently gp-server"},
         {{503, "  Service\r\n Unavailable \n"}, "Service Unavailable"},
@@ -203,8 +209,8 @@ TEST_F(TodaysServer, EveryRefusalStopsTheLoadingInTheServersWords) {
         SCOPED_TRACE(refusal.shown.left(20).toStdString());
         server.setAnswer(groupTarget("GROUP=gps-ops"), refusal.answer);
         const int before = server.requests();
-        SkelvorAppDelegate fresh;  // without a data directory: a log of its own
-        setUp(fresh);
+        SkelvorAppDelegate fresh;  // without folders: a log and copies of its own
+        prepareForUpdates(fresh, server.url(), board, [this] { return clock; });
         fresh.setDateOfLastTLEUpdate(launch - 30 * day);
         update(fresh);
         EXPECT_EQ(server.targets().mid(before).last(), groupTarget("GROUP=gps-ops"));
@@ -218,7 +224,6 @@ TEST_F(TodaysServer, EveryRefusalStopsTheLoadingInTheServersWords) {
 
         // Nothing more is asked of the server until the user starts an update.
         fresh.updateTLEsIfOldBy(2 * day);
-        fresh.loadTLEFile();
         QTest::qWait(20);
         EXPECT_TRUE(board.live.isEmpty());
         EXPECT_EQ(server.requests(), before + 3);
@@ -226,17 +231,62 @@ TEST_F(TodaysServer, EveryRefusalStopsTheLoadingInTheServersWords) {
     }
 }
 
-TEST_F(TodaysServer, RequestsToTheServerAreASecondApartWhileTheEventLoopRuns) {
+TEST(RequestSpacing, ARequestWaitsUntilTheIntervalHasPassedSinceTheLastOneToItsHostEnded) {
+    RequestSpacing::TimePoint now{};
+    RequestSpacing spacing([&] { return now; });
+    const QUrl first("https://server.example/a"), second("https://server.example/b");
+    EXPECT_EQ(spacing.waitBefore(first), 0ms);
+    spacing.requestEnded(first);
+    now += 300ms;
+    EXPECT_EQ(spacing.waitBefore(second), 700ms) << "one host, whatever the path";
+    EXPECT_EQ(spacing.waitBefore(QUrl("https://other.example/a")), 0ms);
+    now += 700ms;
+    EXPECT_EQ(spacing.waitBefore(second), 0ms);
+    spacing.requestEnded(QUrl("qrc:/sample-server/"));
+    EXPECT_EQ(spacing.waitBefore(QUrl("qrc:/sample-server/")), 0ms) << "local reads are not spaced";
+}
+
+// The update waits for the spacing on its timer: the requests arrive that far apart while the
+// event loop goes on.
+TEST_F(TodaysServer, RequestsToTheServerAreSpacedWhileTheEventLoopRuns) {
     server.setAnswer(groupTarget("GROUP=gps-ops"), {503, "Service Unavailable"});
-    app.setRequestSpacing(1000ms);
+    app.setRequestSpacing(200ms);
     int ticks = 0;
     QTimer ticker;
     QObject::connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
-    ticker.start(100);
+    ticker.start(20);
     update(app);
     ASSERT_EQ(server.requests(), 3);
     for (qsizetype i = 1; i < server.log().size(); ++i) {
-        EXPECT_GE(server.log()[i].arrival - server.log()[i - 1].arrival, 1'000'000'000);
+        EXPECT_GE(server.log()[i].arrival - server.log()[i - 1].arrival, 200'000'000);
     }
-    EXPECT_GE(ticks, 15);
+    EXPECT_GE(ticks, 10);
+}
+
+// A group the server has dropped is told once and left out of later updates; the others load.
+TEST_F(TodaysServer, AGroupTheServerDroppedIsToldOnceAndLeftOutLater) {
+    server.setAnswer(groupTarget("GROUP=gps-ops"), {404, "No GP data found"});
+    update(app);
+    EXPECT_EQ(app.knownSatellites().size(), 6);
+    EXPECT_FALSE(app.knownSatellites().contains("GPS Operational"));
+    EXPECT_EQ(app.dateOfLastTLEUpdate(), launch) << "a complete update";
+    EXPECT_EQ(board.find("Error reading TLE files"), nullptr);
+    ASSERT_NE(board.find("Categories Dropped by the Server"), nullptr);
+    EXPECT_TRUE(
+        board.find("Categories Dropped by the Server")->message().contains("GPS Operational"));
+    EXPECT_TRUE(app.isDroppedByServer("GPS Operational"));
+    board.find("Categories Dropped by the Server")->clickButton(0);
+
+    clock = launch + 7200.0;
+    const int before = server.requests();
+    update(app);
+    EXPECT_FALSE(server.targets().mid(before).contains(groupTarget("GROUP=gps-ops")));
+    EXPECT_EQ(server.requests(), before + 7);
+    EXPECT_EQ(board.shown.filter("Categories Dropped").size(), 1) << "told once";
+
+    app.waitForPendingSaves();
+    SkelvorAppDelegate restarted;
+    setUp(restarted);
+    restarted.loadSavedState();
+    EXPECT_TRUE(restarted.isDroppedByServer("GPS Operational")) << "remembered";
 }
