@@ -9,41 +9,54 @@ namespace {
 
 UsageError usage(const QString& message) { return UsageError(message.toStdString()); }
 
+QString bound(double value) { return QString::number(value, 'g', 12); }
+
+constexpr int first_year = 1957;
+constexpr int last_year = 2100;
+
 }  // namespace
 
-CommandLine::CommandLine(const QStringList& arguments, const QStringList& allowed) {
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString& argument = arguments[i];
-        if (!argument.startsWith(u"--"))
-            throw usage(QStringLiteral("unexpected argument '%1'").arg(argument));
-        QString name = argument.mid(2);
-        QString value;
-        if (const qsizetype equals = name.indexOf(u'='); equals >= 0) {
-            value = name.mid(equals + 1);
-            name.truncate(equals);
-        } else if (i + 1 < arguments.size()) {
-            value = arguments[++i];
-        } else {
-            throw usage(QStringLiteral("option --%1 needs a value").arg(name));
+const std::vector<OptionSpec>& commonOptions() {
+    static const std::vector<OptionSpec> options{
+        {QStringLiteral("format"), QStringLiteral("table|csv|json"),
+         QStringLiteral("the form of the answers (table by default)")},
+    };
+    return options;
+}
+
+CommandLine::CommandLine(const QStringList& arguments, const std::vector<OptionSpec>& options) {
+    parser_.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser_.addHelpOption();
+    for (const auto* list : {&options, &commonOptions()}) {
+        for (const OptionSpec& option : *list) {
+            parser_.addOption({option.name, option.description, option.valueName});
         }
-        if (!allowed.contains(name) && name != u"format") {
-            throw usage(QStringLiteral("unknown option --%1").arg(name));
-        }
-        if (options_.contains(name))
+    }
+    // The parser skips its first argument, the program's name.
+    if (!parser_.parse(QStringList{QStringLiteral("skelvor-cli")} + arguments)) {
+        throw usage(parser_.errorText());
+    }
+    if (!parser_.positionalArguments().isEmpty()) {
+        throw usage(
+            QStringLiteral("unexpected argument '%1'").arg(parser_.positionalArguments().first()));
+    }
+    for (const QString& name : parser_.optionNames()) {
+        if (parser_.values(name).size() > 1) {
             throw usage(QStringLiteral("option --%1 given twice").arg(name));
-        options_.insert(name, value);
+        }
     }
 }
 
 QString CommandLine::text(const QString& name) const {
-    if (!options_.contains(name)) throw usage(QStringLiteral("option --%1 is required").arg(name));
-    return options_.value(name);
+    if (!has(name)) throw usage(QStringLiteral("option --%1 is required").arg(name));
+    return parser_.value(name);
 }
 
 double CommandLine::number(const QString& name, double min, double max) const {
     const double value = parseNumber(text(name), name);
     if (value < min || value > max) {
-        throw usage(QStringLiteral("--%1 must lie between %2 and %3").arg(name).arg(min).arg(max));
+        throw usage(
+            QStringLiteral("--%1 must lie between %2 and %3").arg(name, bound(min), bound(max)));
     }
     return value;
 }
@@ -54,9 +67,16 @@ std::optional<double> CommandLine::optionalNumber(const QString& name, double mi
     return number(name, min, max);
 }
 
-std::vector<double> CommandLine::numbers(const QString& name) const {
+std::vector<double> CommandLine::numbers(const QString& name, double min, double max) const {
     std::vector<double> values;
-    for (const QString& item : text(name).split(u',')) values.push_back(parseNumber(item, name));
+    for (const QString& item : text(name).split(u',')) {
+        const double value = parseNumber(item, name);
+        if (value < min || value > max) {
+            throw usage(QStringLiteral("--%1 values must lie between %2 and %3")
+                            .arg(name, bound(min), bound(max)));
+        }
+        values.push_back(value);
+    }
     return values;
 }
 
@@ -72,7 +92,8 @@ std::optional<Date> CommandLine::optionalTime(const QString& name, Date now) con
 }
 
 OutputFormat CommandLine::format() const {
-    const QString value = options_.value(QStringLiteral("format"), QStringLiteral("table"));
+    const QString value = has(QStringLiteral("format")) ? parser_.value(QStringLiteral("format"))
+                                                        : QStringLiteral("table");
     if (value == u"table") return OutputFormat::table;
     if (value == u"csv") return OutputFormat::csv;
     if (value == u"json") return OutputFormat::json;
@@ -102,6 +123,13 @@ Date parseTime(const QString& text, const QString& option, Date now) {
                         .arg(option, text));
     }
     if (dateTime.timeSpec() == Qt::LocalTime) dateTime.setTimeZone(QTimeZone::utc());
+    const int year = dateTime.toUTC().date().year();
+    if (year < first_year || year > last_year) {
+        throw usage(QStringLiteral("--%1: '%2' lies outside the years %3 to %4")
+                        .arg(option, text)
+                        .arg(first_year)
+                        .arg(last_year));
+    }
     return Date::fromQDateTime(dateTime);
 }
 

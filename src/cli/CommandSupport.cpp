@@ -1,17 +1,31 @@
 #include "CommandSupport.h"
 
+#include <cmath>
+
 #include "constants.h"
 
-ElementFile loadSets(const CommandLine& options, QString& err, const SettingsStore& appDelegate) {
+void Diagnostics::noAnswer(const SatelliteData& satellite, const QString& why) {
+    text += QStringLiteral("%1 (catalogue number %2): %3\n")
+                .arg(satellite.commonName())
+                .arg(satellite.catalogNumber())
+                .arg(why);
+    unanswered = true;
+}
+
+ElementFile loadSets(const CommandLine& options, Diagnostics& diagnostics,
+                     const SettingsStore& appDelegate) {
     const QString path = options.text(QStringLiteral("tle"));
-    const std::optional<QString> text = readTextFile(path);
-    if (!text) throw UsageError(QStringLiteral("cannot read %1").arg(path).toStdString());
-    ElementFile sets = readElementSets(*text, &appDelegate);
-    for (const QString& problem : sets.problems)
-        err += QStringLiteral("%1: %2\n").arg(path, problem);
+    const ElementFileText text = readElementFileText(path);
+    if (!text.error.isEmpty()) {
+        throw UsageError(QStringLiteral("cannot read %1: %2").arg(path, text.error).toStdString());
+    }
+    ElementFile sets = readElementSets(text.text, &appDelegate);
+    for (const QString& problem : sets.problems) {
+        diagnostics.text += QStringLiteral("%1: %2\n").arg(path, problem);
+    }
+    diagnostics.badInput = diagnostics.badInput || sets.rejectedSets > 0;
     if (sets.satellites.empty()) {
-        throw UsageError(
-            QStringLiteral("%1 holds no readable element set").arg(path).toStdString());
+        throw UsageError(QStringLiteral("%1 holds no usable element set").arg(path).toStdString());
     }
     return sets;
 }
@@ -23,4 +37,11 @@ void placeObserver(const CommandLine& options, SettingsStore& appDelegate) {
     const double alt =
         options.optionalNumber(QStringLiteral("alt"), -12000.0, 100000.0).value_or(0.0);
     appDelegate.setObserver_geodetic({lat * de2ra, lon * de2ra, alt / 1000.0, 0.0});
+}
+
+bool isFiniteRow(const std::vector<OutputTable::Cell>& row) {
+    return std::all_of(row.begin(), row.end(), [](const OutputTable::Cell& cell) {
+        const auto* number = std::get_if<double>(&cell);
+        return !number || std::isfinite(*number);
+    });
 }

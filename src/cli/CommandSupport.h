@@ -1,5 +1,6 @@
-// What the commands of skelvor-cli share: reading the element sets of --tle, placing the
-// observer, and the commands themselves, each giving its table of answers.
+// What the commands of skelvor-cli share: the messages besides the answers, reading the element
+// sets of --tle, placing the observer, and the commands themselves, each giving its table of
+// answers.
 #pragma once
 
 #include <QString>
@@ -9,18 +10,35 @@
 #include "OutputTable.h"
 #include "SettingsStore.h"
 
-// The element sets of --tle; a set that cannot be read is reported to err and skipped. Throws
-// UsageError when the file cannot be read or holds no readable set.
-ElementFile loadSets(const CommandLine& options, QString& err, const SettingsStore& appDelegate);
+// The messages a command gives besides its answers, and what they make of the exit code.
+struct Diagnostics {
+    QString text;             // lines for standard error
+    bool badInput = false;    // an element set could not be used: exit code 2
+    bool unanswered = false;  // an answer does not exist: exit code 1
+
+    // A set that the command cannot answer at all, or at the instant named.
+    void noAnswer(const SatelliteData& satellite, const QString& why);
+};
+
+// The element sets of --tle. A stray line is reported; a set that cannot be used is reported
+// and skipped, and the exit code tells of it. Throws UsageError when the file cannot be read or
+// holds no usable set.
+ElementFile loadSets(const CommandLine& options, Diagnostics& diagnostics,
+                     const SettingsStore& appDelegate);
 
 // Places the observer from --lat and --lon (degrees) and --alt (metres, 0 when absent).
 void placeObserver(const CommandLine& options, SettingsStore& appDelegate);
 
-OutputTable propagateCommand(const CommandLine& options, const ElementFile& sets);
+// Whether every number of the row is finite; the orbit models give not-a-number where an
+// element set describes no orbit at that instant.
+bool isFiniteRow(const std::vector<OutputTable::Cell>& row);
+
+OutputTable propagateCommand(const CommandLine& options, const ElementFile& sets,
+                             Diagnostics& diagnostics);
 OutputTable lookCommand(const CommandLine& options, const ElementFile& sets,
-                        const SettingsStore& appDelegate);
+                        const SettingsStore& appDelegate, Diagnostics& diagnostics);
 OutputTable passesCommand(const CommandLine& options,
                           const std::vector<std::shared_ptr<SatelliteData>>& satellites,
-                          const SettingsStore& appDelegate);
+                          const SettingsStore& appDelegate, Diagnostics& diagnostics);
 OutputTable sunCommand(const CommandLine& options, const SettingsStore& appDelegate);
 OutputTable moonCommand(const CommandLine& options, const SettingsStore& appDelegate);

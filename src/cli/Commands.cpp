@@ -1,7 +1,5 @@
 #include "Commands.h"
 
-#include <cstdio>
-
 #include "CommandSupport.h"
 #include "TrackingCommands.h"
 
@@ -11,36 +9,49 @@ constexpr int exit_ok = 0;
 constexpr int exit_failure = 1;
 constexpr int exit_usage = 2;
 
-const char* const usage_text =
-    "usage:\n"
-    "  skelvor-cli propagate --tle FILE --minutes M[,M...]\n"
-    "  skelvor-cli look --tle FILE --lat DEG --lon DEG [--alt METRES] --at TIME[,TIME...]\n"
-    "  skelvor-cli passes [--tle FILE --lat DEG --lon DEG [--alt METRES]] [--from TIME]\n"
-    "                     [--days D] [--min-elevation DEG]\n"
-    "    (without --tle: the selected satellites and the observer of the saved state)\n"
-    "  skelvor-cli sun|moon --lat DEG --lon DEG --at TIME[,TIME...]\n"
-    "  skelvor-cli doppler --tle FILE --lat DEG --lon DEG [--catalog N] [--from TIME]\n"
-    "                      [--downlink MHZ] [--uplink MHZ] [--step SECONDS]\n"
-    "  skelvor-cli track --tle FILE --lat DEG --lon DEG [--catalog N] [--rig HOST:PORT]\n"
-    "                    [--rotator HOST:PORT] [--dry-run] [--downlink F] [--uplink F]\n"
-    "                    [--mode M] [--vfo single|split|two] [--start TIME] [--speed X]\n"
-    "                    (see the README for the rest)\n"
-    "options for every command: --format table|csv|json (table by default)\n"
-    "FILE holds three-line element sets ('-' reads standard input); TIME is ISO 8601 UTC,\n"
-    "such as 2026-12-06T21:00:00Z, or 'now'. Exit code 2: bad usage or input.\n";
-
 const QString tle = QStringLiteral("tle");
 const QString lat = QStringLiteral("lat");
 const QString lon = QStringLiteral("lon");
 const QString alt = QStringLiteral("alt");
 const QString at = QStringLiteral("at");
 
-// Runs one command; throws UsageError for bad usage or input.
+const OptionSpec tle_option{
+    tle, QStringLiteral("FILE"),
+    QStringLiteral("element sets, three-line or CSV ('-': standard input)")};
+const OptionSpec lat_option{lat, QStringLiteral("DEG"),
+                            QStringLiteral("the observer's latitude, north positive")};
+const OptionSpec lon_option{lon, QStringLiteral("DEG"),
+                            QStringLiteral("the observer's longitude, east positive")};
+const OptionSpec alt_option{alt, QStringLiteral("METRES"),
+                            QStringLiteral("the observer's altitude (0 by default)")};
+const OptionSpec at_option{
+    at, QStringLiteral("TIME[,TIME...]"),
+    QStringLiteral("ISO 8601 UTC times, such as 2026-12-06T21:00:00Z, or now")};
+
+// Runs one command with its options; its answers, rendered. A command that runs for a while
+// writes its lines to live as they happen.
+using Run = QString (*)(const CommandLine& options, Diagnostics& diagnostics,
+                        SkelvorAppDelegate& appDelegate, const LivePrinter& live);
+
+struct Command {
+    QString name;
+    QString synopsis;
+    QString description;
+    std::vector<OptionSpec> options;
+    Run run;
+};
+
 // The selected satellites of the saved state, read without writing anything, and its
 // observer unless --lat and --lon place one.
 std::vector<std::shared_ptr<SatelliteData>> savedSelection(const CommandLine& options,
                                                            SkelvorAppDelegate& appDelegate) {
-    appDelegate.loadSavedState(SkelvorAppDelegate::LoadMode::readOnly);
+    const SkelvorAppDelegate::StateLoad load =
+        appDelegate.loadSavedState(SkelvorAppDelegate::LoadMode::readOnly);
+    if (load.outcome == SkelvorAppDelegate::StateLoad::Outcome::unreadable) {
+        throw CommandFailure(QStringLiteral("the saved state %1 cannot be read: %2")
+                                 .arg(appDelegate.stateFilePath(), load.reason)
+                                 .toStdString());
+    }
     if (options.has(lat) || options.has(lon)) {
         placeObserver(options, appDelegate);
     } else {
@@ -55,83 +66,213 @@ std::vector<std::shared_ptr<SatelliteData>> savedSelection(const CommandLine& op
     return {selected.begin(), selected.end()};
 }
 
-QString run(const QString& command, const QStringList& arguments, QString& err,
-            SkelvorAppDelegate& appDelegate) {
-    if (command == u"propagate") {
-        const CommandLine options(arguments, {tle, QStringLiteral("minutes")});
-        const OutputFormat format = options.format();
-        return propagateCommand(options, loadSets(options, err, appDelegate)).render(format);
-    }
-    if (command == u"look") {
-        const CommandLine options(arguments, {tle, lat, lon, alt, at});
-        const OutputFormat format = options.format();
-        placeObserver(options, appDelegate);
-        return lookCommand(options, loadSets(options, err, appDelegate), appDelegate)
+QString propagate(const CommandLine& options, Diagnostics& diagnostics,
+                  SkelvorAppDelegate& appDelegate, const LivePrinter&) {
+    const OutputFormat format = options.format();
+    const ElementFile sets = loadSets(options, diagnostics, appDelegate);
+    return propagateCommand(options, sets, diagnostics).render(format);
+}
+
+QString look(const CommandLine& options, Diagnostics& diagnostics, SkelvorAppDelegate& appDelegate,
+             const LivePrinter&) {
+    const OutputFormat format = options.format();
+    placeObserver(options, appDelegate);
+    const ElementFile sets = loadSets(options, diagnostics, appDelegate);
+    return lookCommand(options, sets, appDelegate, diagnostics).render(format);
+}
+
+QString passes(const CommandLine& options, Diagnostics& diagnostics,
+               SkelvorAppDelegate& appDelegate, const LivePrinter&) {
+    const OutputFormat format = options.format();
+    if (!options.has(tle)) {
+        return passesCommand(options, savedSelection(options, appDelegate), appDelegate,
+                             diagnostics)
             .render(format);
     }
-    if (command == u"passes") {
-        const CommandLine options(
-            arguments, {tle, lat, lon, alt, QStringLiteral("from"), QStringLiteral("days"),
-                        QStringLiteral("min-elevation")});
-        const OutputFormat format = options.format();
-        if (!options.has(tle)) {
-            return passesCommand(options, savedSelection(options, appDelegate), appDelegate)
-                .render(format);
+    placeObserver(options, appDelegate);
+    const ElementFile sets = loadSets(options, diagnostics, appDelegate);
+    return passesCommand(options, sets.satellites, appDelegate, diagnostics).render(format);
+}
+
+QString sun(const CommandLine& options, Diagnostics&, SkelvorAppDelegate& appDelegate,
+            const LivePrinter&) {
+    const OutputFormat format = options.format();
+    placeObserver(options, appDelegate);
+    return sunCommand(options, appDelegate).render(format);
+}
+
+QString moon(const CommandLine& options, Diagnostics&, SkelvorAppDelegate& appDelegate,
+             const LivePrinter&) {
+    const OutputFormat format = options.format();
+    placeObserver(options, appDelegate);
+    return moonCommand(options, appDelegate).render(format);
+}
+
+QString doppler(const CommandLine& options, Diagnostics& diagnostics,
+                SkelvorAppDelegate& appDelegate, const LivePrinter&) {
+    const OutputFormat format = options.format();
+    placeObserver(options, appDelegate);
+    const ElementFile sets = loadSets(options, diagnostics, appDelegate);
+    return dopplerCommand(options, sets, appDelegate).render(format);
+}
+
+QString track(const CommandLine& options, Diagnostics& diagnostics, SkelvorAppDelegate& appDelegate,
+              const LivePrinter& live) {
+    trackCommand(options, diagnostics, appDelegate, live);
+    return QString();
+}
+
+// The options of a command: those it shares with others, then its own.
+std::vector<OptionSpec> joined(std::vector<OptionSpec> first, const std::vector<OptionSpec>& then) {
+    first.insert(first.end(), then.begin(), then.end());
+    return first;
+}
+
+const std::vector<Command>& commands() {
+    static const std::vector<Command> all{
+        {QStringLiteral("propagate"),
+         QStringLiteral("--tle FILE --minutes M[,M...]"),
+         QStringLiteral("State vectors in km and km/s, in the model's frame, at minutes from "
+                        "each set's epoch."),
+         {tle_option,
+          {QStringLiteral("minutes"), QStringLiteral("M[,M...]"),
+           QStringLiteral("minutes from the epoch, within 10,000,000 either way")}},
+         &propagate},
+        {QStringLiteral("look"),
+         QStringLiteral("--tle FILE --lat DEG --lon DEG [--alt METRES] --at TIME[,TIME...]"),
+         QStringLiteral("Where each satellite stands in the observer's sky, and over the Earth."),
+         {tle_option, lat_option, lon_option, alt_option, at_option},
+         &look},
+        {QStringLiteral("passes"),
+         QStringLiteral("[--tle FILE --lat DEG --lon DEG [--alt METRES]] [--from TIME] [--days D] "
+                        "[--min-elevation DEG]"),
+         QStringLiteral("The passes of each satellite, one after another. Without --tle: the "
+                        "satellites selected in the saved state, and its observer."),
+         {tle_option,
+          lat_option,
+          lon_option,
+          alt_option,
+          {QStringLiteral("from"), QStringLiteral("TIME"),
+           QStringLiteral("the start, an ISO 8601 UTC time or now (now by default)")},
+          {QStringLiteral("days"), QStringLiteral("D"),
+           QStringLiteral("days to list passes for, 0 to 366 (1 by default)")},
+          {QStringLiteral("min-elevation"), QStringLiteral("DEG"),
+           QStringLiteral("whole degrees a pass must reach (0 by default)")}},
+         &passes},
+        {QStringLiteral("sun"),
+         QStringLiteral("--lat DEG --lon DEG --at TIME[,TIME...]"),
+         QStringLiteral("The Sun's azimuth and elevation."),
+         {lat_option, lon_option, at_option},
+         &sun},
+        {QStringLiteral("moon"),
+         QStringLiteral("--lat DEG --lon DEG --at TIME[,TIME...]"),
+         QStringLiteral("The Moon's azimuth and elevation."),
+         {lat_option, lon_option, at_option},
+         &moon},
+        {QStringLiteral("doppler"),
+         QStringLiteral("--tle FILE --lat DEG --lon DEG [--catalog N] [--from TIME] [--downlink F] "
+                        "[--uplink F] [--step S]"),
+         QStringLiteral("The Doppler-corrected downlink and uplink (Hz) over the next pass."),
+         {tle_option,
+          lat_option,
+          lon_option,
+          alt_option,
+          {QStringLiteral("catalog"), QStringLiteral("N"),
+           QStringLiteral("the set to answer (the file's first set by default)")},
+          {QStringLiteral("from"), QStringLiteral("TIME"),
+           QStringLiteral("the pass after this instant (now by default)")},
+          {QStringLiteral("downlink"), QStringLiteral("F"), QStringLiteral("downlink in MHz")},
+          {QStringLiteral("uplink"), QStringLiteral("F"), QStringLiteral("uplink in MHz")},
+          {QStringLiteral("step"), QStringLiteral("S"),
+           QStringLiteral("seconds between rows (10 by default)")}},
+         &doppler},
+        {QStringLiteral("track"),
+         QStringLiteral("--tle FILE --lat DEG --lon DEG [--catalog N] [--rig HOST:PORT] "
+                        "[--rotator HOST:PORT] [--dry-run] [--start TIME] [--speed X] ..."),
+         QStringLiteral("Works the next pass with a radio and a rotator through their control "
+                        "daemons, printing every command as it is sent."),
+         joined({tle_option, lat_option, lon_option, alt_option}, trackOptions()), &track},
+    };
+    return all;
+}
+
+QString usageText() {
+    QString text = QStringLiteral("usage:\n");
+    for (const Command& command : commands()) {
+        text += QStringLiteral("  skelvor-cli %1 %2\n").arg(command.name, command.synopsis);
+    }
+    return text + QStringLiteral(
+                      "  skelvor-cli COMMAND --help    options of the command\n"
+                      "  skelvor-cli --version\n"
+                      "options for every command: --format table|csv|json (table by default)\n"
+                      "FILE holds three-line or CSV element sets ('-' reads standard input); TIME "
+                      "is ISO 8601 UTC,\nsuch as 2026-12-06T21:00:00Z, or 'now'. Exit code 2: bad "
+                      "usage or input; 1: a set\nwithout an answer or another failure.\n");
+}
+
+QString helpText(const Command& command) {
+    QString text = QStringLiteral("usage: skelvor-cli %1 %2\n%3\n\noptions:\n")
+                       .arg(command.name, command.synopsis, command.description);
+    qsizetype width = 0;
+    std::vector<std::pair<QString, QString>> lines;
+    for (const auto* list : {&command.options, &commonOptions()}) {
+        for (const OptionSpec& option : *list) {
+            lines.emplace_back(
+                QStringLiteral("--%1 %2").arg(option.name, option.valueName).trimmed(),
+                option.description);
+            width = std::max(width, lines.back().first.size());
         }
-        placeObserver(options, appDelegate);
-        return passesCommand(options, loadSets(options, err, appDelegate).satellites, appDelegate)
-            .render(format);
     }
-    if (command == u"sun" || command == u"moon") {
-        const CommandLine options(arguments, {lat, lon, at});
-        const OutputFormat format = options.format();
-        placeObserver(options, appDelegate);
-        const OutputTable table = command == u"sun" ? sunCommand(options, appDelegate)
-                                                    : moonCommand(options, appDelegate);
-        return table.render(format);
+    lines.emplace_back(QStringLiteral("-h, --help"), QStringLiteral("this text"));
+    for (const auto& [option, description] : lines) {
+        text += QStringLiteral("  %1  %2\n").arg(option.leftJustified(width), description);
     }
-    if (command == u"doppler") {
-        const CommandLine options(arguments, {tle, lat, lon, alt, QStringLiteral("catalog"),
-                                              QStringLiteral("from"), QStringLiteral("downlink"),
-                                              QStringLiteral("uplink"), QStringLiteral("step")});
-        const OutputFormat format = options.format();
-        placeObserver(options, appDelegate);
-        return dopplerCommand(options, loadSets(options, err, appDelegate), appDelegate)
-            .render(format);
-    }
-    if (command == u"track") {
-        trackCommand(arguments, err, appDelegate, [](const QString& line) {
-            std::fputs((line + u'\n').toUtf8().constData(), stdout);
-            std::fflush(stdout);
-        });
-        return QString();
-    }
-    throw UsageError(QStringLiteral("unknown command (see skelvor-cli --help)").toStdString());
+    return text;
 }
 
 }  // namespace
 
 int runCli(const QStringList& arguments, QString& out, QString& err,
-           SkelvorAppDelegate& appDelegate) {
+           SkelvorAppDelegate& appDelegate, const LivePrinter& live) {
     if (arguments.isEmpty()) {
         err += QStringLiteral("skelvor-cli: no command given (see skelvor-cli --help)\n");
         return exit_usage;
     }
-    const QString& command = arguments.first();
-    if (command == u"--help" || command == u"help") {
-        out += QString::fromLatin1(usage_text);
+    const QString& word = arguments.first();
+    if (word == u"--help" || word == u"-h" || word == u"help") {
+        out += usageText();
         return exit_ok;
     }
-    try {
-        out += run(command, arguments.mid(1), err, appDelegate);
+    if (word == u"--version") {
+        out += QStringLiteral("skelvor-cli %1\n").arg(QStringLiteral(SKELVOR_VERSION));
         return exit_ok;
+    }
+    const auto command = std::find_if(commands().begin(), commands().end(),
+                                      [&](const Command& known) { return known.name == word; });
+    Diagnostics diagnostics;
+    try {
+        if (command == commands().end()) {
+            throw UsageError(
+                QStringLiteral("unknown command (see skelvor-cli --help)").toStdString());
+        }
+        const CommandLine options(arguments.mid(1), command->options);
+        if (options.wantsHelp()) {
+            out += helpText(*command);
+            return exit_ok;
+        }
+        out += command->run(options, diagnostics, appDelegate, live);
     } catch (const UsageError& error) {
-        err += QStringLiteral("skelvor-cli %1: %2\n")
-                   .arg(command, QString::fromStdString(error.what()));
+        err +=
+            diagnostics.text +
+            QStringLiteral("skelvor-cli %1: %2\n").arg(word, QString::fromStdString(error.what()));
         return exit_usage;
     } catch (const CommandFailure& error) {
-        err += QStringLiteral("skelvor-cli %1: %2\n")
-                   .arg(command, QString::fromStdString(error.what()));
+        err +=
+            diagnostics.text +
+            QStringLiteral("skelvor-cli %1: %2\n").arg(word, QString::fromStdString(error.what()));
         return exit_failure;
     }
+    err += diagnostics.text;
+    if (diagnostics.badInput) return exit_usage;
+    return diagnostics.unanswered ? exit_failure : exit_ok;
 }

@@ -3,11 +3,16 @@
 #pragma once
 
 #include <QStringList>
+#include <functional>
 
 #include "SkelvorAppDelegate.h"
 
+// Where a command that runs for a while (track) writes each line as it happens.
+using LivePrinter = std::function<void(const QString& line)>;
+
 // Runs one command line (without the program name) and gives the exit code: 0 on success,
-// 2 for bad usage or input, 1 for other failures. Answers go to out, messages to err. The
-// delegate's data directory is where `passes` without --tle finds the saved state.
+// 2 for bad usage or input, 1 for other failures. Answers go to out, messages to err, lines
+// of a running command to live. The delegate's data directory is where `passes` without
+// --tle finds the saved state.
 int runCli(const QStringList& arguments, QString& out, QString& err,
-           SkelvorAppDelegate& appDelegate);
+           SkelvorAppDelegate& appDelegate, const LivePrinter& live = {});

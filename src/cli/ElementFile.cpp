@@ -1,18 +1,34 @@
 #include "ElementFile.h"
 
+#include <unistd.h>
+
 #include <QFile>
 
 #include "ElementSetReader.h"
+#include "FetchText.h"
+#include "RegularFile.h"
 
-std::optional<QString> readTextFile(const QString& path) {
-    QFile file;
+ElementFileText readElementFileText(const QString& path) {
+    FileContents file;
     if (path == u"-") {
-        if (!file.open(stdin, QIODevice::ReadOnly)) return std::nullopt;
+        file = readStream(STDIN_FILENO, max_document_bytes);
+    } else if (path.startsWith(u":/")) {
+        QFile resource(path);
+        file.outcome = resource.open(QIODevice::ReadOnly) ? FileContents::Outcome::read
+                                                          : FileContents::Outcome::missing;
+        file.bytes = resource.readAll();
     } else {
-        file.setFileName(path);
-        if (!file.open(QIODevice::ReadOnly)) return std::nullopt;
+        file = readRegularFile(path, max_document_bytes);
     }
-    return QString::fromUtf8(file.readAll());
+    switch (file.outcome) {
+        case FileContents::Outcome::read:
+            return {QString::fromUtf8(file.bytes), {}};
+        case FileContents::Outcome::missing:
+            return {{}, QStringLiteral("no such file")};
+        case FileContents::Outcome::unreadable:
+            break;
+    }
+    return {{}, file.error};
 }
 
 ElementFile readElementSets(const QString& text, const SettingsStore* appDelegate) {
@@ -26,5 +42,6 @@ ElementFile readElementSets(const QString& text, const SettingsStore* appDelegat
         result.problems
             << QStringLiteral("line %1: %2").arg(problem.lineNumber).arg(problem.reason);
     }
+    result.rejectedSets = read.rejectedSets();
     return result;
 }

@@ -26,7 +26,7 @@ OutputTable::Cell timeCell(std::optional<Date> date) { return date ? isoTime(*da
 // geostationary satellite's pass has no set and ends the listing.
 OutputTable passesCommand(const CommandLine& options,
                           const std::vector<std::shared_ptr<SatelliteData>>& satellites,
-                          const SettingsStore& appDelegate) {
+                          const SettingsStore& appDelegate, Diagnostics& diagnostics) {
     const Date from =
         options.optionalTime(QStringLiteral("from"), appDelegate.now()).value_or(appDelegate.now());
     const double days = options.optionalNumber(QStringLiteral("days"), 0.0, 366.0).value_or(1.0);
@@ -42,6 +42,15 @@ OutputTable passesCommand(const CommandLine& options,
                        {"aos_azimuth", 2},
                        {"los_azimuth", 2}});
     for (const auto& satellite : satellites) {
+        // A set whose model gives no position from the start of the listing on has no passes
+        // to tell, and saying none would be wrong.
+        satellite->predictLocationAt(from);
+        if (!std::isfinite(satellite->elevation()) || !std::isfinite(satellite->range())) {
+            diagnostics.noAnswer(
+                *satellite,
+                QStringLiteral("the orbit model gives no position at %1").arg(isoTime(from)));
+            continue;
+        }
         Date start = from;
         while (true) {
             const PassData pass(*satellite, start, minimum);

@@ -4,10 +4,20 @@
 #include "propagators.h"
 #include "vector_math.h"
 
+namespace {
+
+// About nineteen years either way: far beyond any use of one element set.
+constexpr double max_minutes = 1.0e7;
+
+}  // namespace
+
 // State vectors in km and km/s at whole minutes from each satellite's epoch, propagated
-// directly at that tsince, each from the record as the satellite was made.
-OutputTable propagateCommand(const CommandLine& options, const ElementFile& sets) {
-    const std::vector<double> minutes = options.numbers(QStringLiteral("minutes"));
+// directly at that tsince, each from the record as the satellite was made. Where the model gives
+// no finite state, the row is left out and the reason told.
+OutputTable propagateCommand(const CommandLine& options, const ElementFile& sets,
+                             Diagnostics& diagnostics) {
+    const std::vector<double> minutes =
+        options.numbers(QStringLiteral("minutes"), -max_minutes, max_minutes);
     OutputTable table({{"catalog", 0},
                        {"name", 0},
                        {"minutes", 3},
@@ -22,16 +32,29 @@ OutputTable propagateCommand(const CommandLine& options, const ElementFile& sets
             engine::sat_record_t sat = satellite->satelliteData();
             engine::propagate(sat, tsince);
             engine::Convert_Sat_State(sat.pos, sat.vel);
-            table.addRow({static_cast<long long>(satellite->catalogNumber()),
-                          satellite->commonName(), tsince, sat.pos.x, sat.pos.y, sat.pos.z,
-                          sat.vel.x, sat.vel.y, sat.vel.z});
+            std::vector<OutputTable::Cell> row{static_cast<long long>(satellite->catalogNumber()),
+                                               satellite->commonName(),
+                                               tsince,
+                                               sat.pos.x,
+                                               sat.pos.y,
+                                               sat.pos.z,
+                                               sat.vel.x,
+                                               sat.vel.y,
+                                               sat.vel.z};
+            if (!isFiniteRow(row)) {
+                diagnostics.noAnswer(
+                    *satellite,
+                    QStringLiteral("the orbit model gives no state at %1 minutes").arg(tsince));
+                continue;
+            }
+            table.addRow(std::move(row));
         }
     }
     return table;
 }
 
 OutputTable lookCommand(const CommandLine& options, const ElementFile& sets,
-                        const SettingsStore& appDelegate) {
+                        const SettingsStore& appDelegate, Diagnostics& diagnostics) {
     const std::vector<Date> times = options.times(QStringLiteral("at"), appDelegate.now());
     OutputTable table({{"catalog", 0},
                        {"name", 0},
@@ -55,12 +78,27 @@ OutputTable lookCommand(const CommandLine& options, const ElementFile& sets,
         for (const Date time : times) {
             satellite.setSatelliteData(record);
             satellite.predictLocationAt(time);
-            table.addRow({static_cast<long long>(satellite.catalogNumber()), satellite.commonName(),
-                          isoTime(time), satellite.azimuth(), satellite.elevation(),
-                          satellite.range(), satellite.rangeRate(), satellite.latitude(),
-                          satellite.longitude(), satellite.altitude(), satellite.velocity(),
-                          satellite.footprint(), static_cast<long long>(satellite.orbit()),
-                          satellite.orbitPhase()});
+            std::vector<OutputTable::Cell> row{static_cast<long long>(satellite.catalogNumber()),
+                                               satellite.commonName(),
+                                               isoTime(time),
+                                               satellite.azimuth(),
+                                               satellite.elevation(),
+                                               satellite.range(),
+                                               satellite.rangeRate(),
+                                               satellite.latitude(),
+                                               satellite.longitude(),
+                                               satellite.altitude(),
+                                               satellite.velocity(),
+                                               satellite.footprint(),
+                                               static_cast<long long>(satellite.orbit()),
+                                               satellite.orbitPhase()};
+            if (!isFiniteRow(row)) {
+                diagnostics.noAnswer(
+                    satellite,
+                    QStringLiteral("the orbit model gives no position at %1").arg(isoTime(time)));
+                continue;
+            }
+            table.addRow(std::move(row));
         }
     }
     return table;

@@ -15,8 +15,6 @@
 
 namespace {
 
-const QString dryRunFlag = QStringLiteral("--dry-run");
-
 struct Endpoint {
     QString host;
     quint16 port;
@@ -144,34 +142,54 @@ struct Device {
 
 }  // namespace
 
-void trackCommand(const QStringList& arguments, QString& err, SkelvorAppDelegate& appDelegate,
+const std::vector<OptionSpec>& trackOptions() {
+    static const std::vector<OptionSpec> options{
+        {QStringLiteral("catalog"), QStringLiteral("N"),
+         QStringLiteral("the set to track (the file's first set by default)")},
+        {QStringLiteral("rig"), QStringLiteral("HOST:PORT"), QStringLiteral("the radio's rigctld")},
+        {QStringLiteral("rotator"), QStringLiteral("HOST:PORT"),
+         QStringLiteral("the rotator's rotctld")},
+        {QStringLiteral("dry-run"), QString(),
+         QStringLiteral("print the commands without connecting")},
+        {QStringLiteral("downlink"), QStringLiteral("F"),
+         QStringLiteral("downlink in MHz, or a passband such as 435.8-435.85")},
+        {QStringLiteral("uplink"), QStringLiteral("F"),
+         QStringLiteral("uplink in MHz, or a passband")},
+        {QStringLiteral("mode"), QStringLiteral("M"),
+         QStringLiteral("the radio's mode, such as USB")},
+        {QStringLiteral("inverting"), QStringLiteral("yes"),
+         QStringLiteral("the transponder inverts its passband")},
+        {QStringLiteral("vfo"), QStringLiteral("single|split|two"),
+         QStringLiteral("how the radio holds uplink and downlink (single by default)")},
+        {QStringLiteral("step"), QStringLiteral("HZ"),
+         QStringLiteral("the least change of frequency that is sent")},
+        {QStringLiteral("interval"), QStringLiteral("S"),
+         QStringLiteral("seconds between updates, 0.2 to 60")},
+        {QStringLiteral("azimuth-range"), QStringLiteral("MIN:MAX"),
+         QStringLiteral("the rotator's azimuth range, such as 0:450")},
+        {QStringLiteral("elevation-range"), QStringLiteral("MIN:MAX"),
+         QStringLiteral("the rotator's elevation range, such as 0:180 for flip-over")},
+        {QStringLiteral("park"), QStringLiteral("AZ:EL"), QStringLiteral("the park position")},
+        {QStringLiteral("tolerance"), QStringLiteral("DEG"),
+         QStringLiteral("the least change of position that is sent")},
+        {QStringLiteral("start-elevation"), QStringLiteral("DEG"),
+         QStringLiteral("the elevation at which the rotator starts to follow")},
+        {QStringLiteral("min-elevation"), QStringLiteral("DEG"),
+         QStringLiteral("whole degrees the pass must reach (0 by default)")},
+        {QStringLiteral("start"), QStringLiteral("TIME"),
+         QStringLiteral("run on a simulated clock from this instant")},
+        {QStringLiteral("speed"), QStringLiteral("X"),
+         QStringLiteral("that many times faster than real time")},
+    };
+    return options;
+}
+
+void trackCommand(const CommandLine& options, Diagnostics& diagnostics,
+                  SkelvorAppDelegate& appDelegate,
                   const std::function<void(const QString&)>& print) {
-    QStringList rest = arguments;
-    const bool dryRun = rest.removeAll(dryRunFlag) > 0;
-    const CommandLine options(rest, {QStringLiteral("tle"),
-                                     QStringLiteral("lat"),
-                                     QStringLiteral("lon"),
-                                     QStringLiteral("alt"),
-                                     QStringLiteral("catalog"),
-                                     QStringLiteral("rig"),
-                                     QStringLiteral("rotator"),
-                                     QStringLiteral("start"),
-                                     QStringLiteral("speed"),
-                                     QStringLiteral("downlink"),
-                                     QStringLiteral("uplink"),
-                                     QStringLiteral("mode"),
-                                     QStringLiteral("inverting"),
-                                     QStringLiteral("vfo"),
-                                     QStringLiteral("step"),
-                                     QStringLiteral("interval"),
-                                     QStringLiteral("tolerance"),
-                                     QStringLiteral("azimuth-range"),
-                                     QStringLiteral("elevation-range"),
-                                     QStringLiteral("park"),
-                                     QStringLiteral("start-elevation"),
-                                     QStringLiteral("min-elevation")});
+    const bool dryRun = options.has(QStringLiteral("dry-run"));
     placeObserver(options, appDelegate);
-    const ElementFile sets = loadSets(options, err, appDelegate);
+    const ElementFile sets = loadSets(options, diagnostics, appDelegate);
     const std::shared_ptr<SatelliteData> satellite = chosenSatellite(options, sets);
     const StationSettings settings = settingsFrom(options);
     const std::optional<radio::Channel> channel = channelFrom(options);

@@ -8,6 +8,7 @@
 #include <functional>
 
 #include "CommandLine.h"
+#include "CommandSupport.h"
 #include "ElementFile.h"
 #include "OutputTable.h"
 #include "SkelvorAppDelegate.h"
@@ -19,7 +20,11 @@ std::shared_ptr<SatelliteData> chosenSatellite(const CommandLine& options, const
 OutputTable dopplerCommand(const CommandLine& options, const ElementFile& sets,
                            const SettingsStore& appDelegate);
 
+// The options of track besides those of every command.
+const std::vector<OptionSpec>& trackOptions();
+
 // Runs until the pass is over; each line (a command sent, a problem) goes to print as it
 // happens. Throws UsageError for bad usage.
-void trackCommand(const QStringList& arguments, QString& err, SkelvorAppDelegate& appDelegate,
+void trackCommand(const CommandLine& options, Diagnostics& diagnostics,
+                  SkelvorAppDelegate& appDelegate,
                   const std::function<void(const QString&)>& print);

@@ -70,6 +70,8 @@ TEST(Cli, LookGivesTheSameAnswerWhateverElseIsAsked) {
     EXPECT_EQ(csvLines(alone)[1], csvLines(among)[2]);
 }
 
+// A set that cannot be used is reported with its line and makes the exit code 2; the others
+// are answered all the same. A stray line is only reported.
 TEST(Cli, UnreadableSetsAreReportedWithTheirLineAndTheOthersAnswered) {
     QString text = station;
     text.replace("SAMPLE STATION", "FIRST");
@@ -79,7 +81,7 @@ TEST(Cli, UnreadableSetsAreReportedWithTheirLineAndTheOthersAnswered) {
     const TextFile file(text);
     const CliRun run =
         cli({"propagate", "--tle", file.path(), "--minutes", "0", "--format", "csv"});
-    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.code, 2);
     const QStringList lines = csvLines(run);
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[1].contains("FIRST"));
@@ -141,7 +143,7 @@ TEST(Cli, BadUsageAndBadInputGiveOneLineAndExitCode2) {
     const CliRun nothing = cli({"propagate", "--tle", empty.path(), "--minutes", "1"});
     EXPECT_EQ(nothing.code, 2);
     EXPECT_TRUE(nothing.err.contains("line 1: not a three-line element set"));
-    EXPECT_TRUE(nothing.err.contains("holds no readable element set"));
+    EXPECT_TRUE(nothing.err.contains("holds no usable element set"));
 }
 
 TEST(Cli, TheProgramReadsStandardInputAndSetsItsExitCode) {

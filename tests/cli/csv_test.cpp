@@ -47,6 +47,7 @@ TEST(CliCsv, PropagateGivesTheSameRowsAsTheThreeLineFile) {
     EXPECT_EQ(csv.out, lines.out);
 }
 
+// The good records are answered; the bad ones are reported and make the exit code 2.
 TEST(CliCsv, BadRecordsAreReportedAndSevenDigitNumbersKept) {
     const QString big =
         "\"BIG, \"\"SEVEN\"\"\",2026-200A,2026-12-06T12:00:00,15.2,.0008,97.4,250,45,315,0,U,"
@@ -55,7 +56,7 @@ TEST(CliCsv, BadRecordsAreReportedAndSevenDigitNumbersKept) {
         "BROKEN,2026-201A,2026-12-06T12:00:00,fast,.0008,97.4,250,45,315,0,U,1234568,999,3001,"
         ".0004,.00003,0\r\n";
     const CliRun run = propagate("\r\n" + header + bad + big + bad.first(20) + "\r\n");
-    ASSERT_EQ(run.code, 0) << run.err.toStdString();
+    EXPECT_EQ(run.code, 2) << run.err.toStdString();
     EXPECT_EQ(run.err.count(QStringLiteral(": line 3: not a CSV element record\n")), 1);
     EXPECT_EQ(run.err.count(QStringLiteral(": line 5: not a CSV element record\n")), 1);
     EXPECT_EQ(run.err.count(u'\n'), 2) << run.err.toStdString();
