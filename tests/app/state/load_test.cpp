@@ -171,8 +171,11 @@ TEST_F(LoadTest, TemporariesOfAnInterruptedSaveAreRemovedAtLaunch) {
     write(state);
     writeBytes("currentState.saving-a1B2c3", "half a state");
     writeBytes("currentState.unreadable-20261201T000000", "kept");
+    writeBytes("downloadTimes", "{}");
+    writeBytes("downloadTimes.saving-x9Y8z7", "half a log");
     EXPECT_EQ(load()->timelineDuration(), 24);
-    EXPECT_EQ(files(), QStringList({"currentState", "currentState.unreadable-20261201T000000"}));
+    EXPECT_EQ(files(), QStringList({"currentState", "currentState.unreadable-20261201T000000",
+                                    "downloadTimes"}));
 }
 
 TEST_F(LoadTest, AReadOnlyLoadChangesNoFile) {

@@ -87,6 +87,7 @@ TEST(FetchText, EveryFaultEndsWithoutADocumentWithinItsDeadline) {
     RecordProperty("endless_body_ms", static_cast<int>(clock.elapsed()));
     rusage usage{};
     ASSERT_EQ(::getrusage(RUSAGE_SELF, &usage), 0);
+    RecordProperty("peak_memory_kB", static_cast<int>(usage.ru_maxrss));
     EXPECT_LT(usage.ru_maxrss, 1024L * 1024L) << "kilobytes";
 
     // An HTML page is text all the same where any text is taken.
