@@ -8,6 +8,7 @@
 #include "IndexPage.h"
 #include "ServerAnswer.h"
 #include "SkelvorAppDelegate.h"
+#include "StationControl.h"
 
 namespace {
 
@@ -165,6 +166,7 @@ void SkelvorAppDelegate::finishLoading() {
     tally_.unsaved = true;
     endLoading(UpdateState::idle);
     showLocationBox();
+    station().elementSetsUpdated();
 }
 
 void SkelvorAppDelegate::endLoading(UpdateState next) {

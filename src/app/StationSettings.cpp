@@ -4,6 +4,9 @@
 
 namespace {
 
+// The file holds a few dozen small values.
+constexpr qint64 largest_file = 64 * 1024;  // bytes
+
 namespace key {
 const QString radio = QStringLiteral("Radio");
 const QString rotator = QStringLiteral("Rotator");
@@ -152,18 +155,11 @@ StationSettings StationSettings::fromCbor(const QCborMap& map) {
 }
 
 std::optional<StationSettings> StationSettings::read(const QString& path) {
-    QCborMap map;
-    const bool whole =
-        KeyedArchiveFile(path).read([&](const QString& name, QCborStreamReader& reader) {
-            const std::optional<QCborValue> value = readCborValue(reader);
-            if (!value) return false;
-            map.insert(name, *value);
-            return true;
-        });
-    if (!whole) return std::nullopt;
-    return fromCbor(map);
+    const std::optional<QCborMap> map = KeyedArchiveFile(path, largest_file).readMap();
+    if (!map) return std::nullopt;
+    return fromCbor(*map);
 }
 
 bool StationSettings::write(const QString& path) const {
-    return KeyedArchiveFile(path).write(QCborValue(toCbor()).toCbor());
+    return !KeyedArchiveFile(path, largest_file).write(QCborValue(toCbor()).toCbor());
 }

@@ -114,3 +114,15 @@ std::optional<QCborValue> readCborValue(QCborStreamReader& reader) {
     if (reader.lastError() != QCborError::NoError) return std::nullopt;
     return value;
 }
+
+std::optional<QCborMap> KeyedArchiveFile::readMap() const {
+    QCborMap map;
+    const FileContents result = read([&map](const QString& key, QCborStreamReader& reader) {
+        const std::optional<QCborValue> value = readCborValue(reader);
+        if (!value) return false;
+        map.insert(key, *value);
+        return true;
+    });
+    if (result.outcome != FileContents::Outcome::read) return std::nullopt;
+    return map;
+}

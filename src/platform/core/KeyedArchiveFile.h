@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QCborMap>
 #include <QCborStreamReader>
 #include <QCborValue>
 #include <QString>
@@ -27,6 +28,9 @@ public:
     using EntryReader = std::function<bool(const QString& key, QCborStreamReader& reader)>;
     using ReadResult = FileContents;  // without the bytes
     ReadResult read(const EntryReader& readEntry) const;
+    // The whole archive as one map, for small files of a few values; none when it cannot be
+    // read.
+    std::optional<QCborMap> readMap() const;
 
     // Replaces the file by the bytes, creating its directory when needed. On failure the old
     // file stays as it was, and the reason is given; none when the file was replaced.

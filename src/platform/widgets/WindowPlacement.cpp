@@ -2,7 +2,6 @@
 
 #include <QCborMap>
 #include <QCborStreamReader>
-#include <QFileInfo>
 #include <algorithm>
 
 #include "KeyedArchiveFile.h"
@@ -27,17 +26,9 @@ bool isPosition(qint64 value) { return value >= -largestSide && value <= largest
 }  // namespace
 
 std::optional<WindowPlacement> readWindowPlacement(const QString& path) {
-    const QFileInfo info(path);
-    if (!info.isFile() || info.size() > largestFile) return std::nullopt;
-    QCborMap values;
-    const bool read =
-        KeyedArchiveFile(path).read([&](const QString& key, QCborStreamReader& reader) {
-            const std::optional<QCborValue> value = readCborValue(reader);
-            if (!value) return false;
-            values.insert(key, *value);
-            return true;
-        });
+    const std::optional<QCborMap> read = KeyedArchiveFile(path, largestFile).readMap();
     if (!read) return std::nullopt;
+    const QCborMap& values = *read;
     for (const QString& key : {xKey, yKey, widthKey, heightKey, tabKey}) {
         if (!values.value(key).isInteger()) return std::nullopt;
     }
@@ -64,7 +55,7 @@ bool writeWindowPlacement(const QString& path, const WindowPlacement& placement)
     values.insert(heightKey, placement.frame.height());
     values.insert(maximisedKey, placement.maximised);
     values.insert(tabKey, placement.tab);
-    return KeyedArchiveFile(path).write(values.toCborValue().toCbor());
+    return !KeyedArchiveFile(path, largestFile).write(values.toCborValue().toCbor());
 }
 
 QRect fitToScreen(QRect wanted, const QRect& available) {
