@@ -6,8 +6,8 @@
 #include <QFile>
 #include <QStringList>
 
-#include "ElementLines.h"
 #include "SkelvorAppDelegate.h"
+#include "checksummed_lines.h"
 
 namespace {
 
@@ -24,8 +24,7 @@ QStringList sampleLines() {
 
 // The line with its catalogue number replaced and its checksum made to match.
 QString renumbered(const QString& line, const QString& number) {
-    QString renumbered = QString(line).replace(2, 5, number);
-    return renumbered.replace(68, 1, QString::number(elementLineChecksum(renumbered)));
+    return withChecksum(QString(line).replace(2, 5, number));
 }
 
 // Sets numbered 10000 upwards, named after their number, with CR LF line ends.

@@ -13,6 +13,7 @@
 #include "PassData.h"
 #include "SkelvorAppDelegate.h"
 #include "TimelineController.h"
+#include "checksummed_lines.h"
 
 namespace {
 
@@ -23,17 +24,6 @@ QStringList lowOrbitLines() {
     QFile file(QStringLiteral(SKELVOR_SAMPLES "/sample-leo.txt"));
     if (!file.open(QIODevice::ReadOnly)) return {};
     return QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-}
-
-// An element line with its checksum (the last column) made good again.
-QString withChecksum(QString line) {
-    int sum = 0;
-    for (qsizetype i = 0; i < 68; ++i) {
-        if (line[i].isDigit()) sum += line[i].digitValue();
-        if (line[i] == u'-') sum += 1;
-    }
-    line[68] = QChar(u'0' + sum % 10);
-    return line;
 }
 
 // The angle in the line's columns, turned by the degrees.

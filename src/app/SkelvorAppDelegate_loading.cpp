@@ -86,7 +86,7 @@ void SkelvorAppDelegate::obtainDocument(const QUrl& address, TextKind kind, Docu
         return;
     }
     fetch_ = std::make_unique<TextFetch>(
-        address, fetchDeadlines_, kind,
+        address, fetchDeadlines_, kind, max_document_bytes,
         [this](qint64 received, qint64 total) { showProgress(bytesText(received, total)); },
         [this, address, use](const FetchResult& answer) { documentFetched(address, answer, use); });
 }

@@ -8,6 +8,12 @@
 
 namespace {
 
+// Why a fetch brought no document: its own words, or the server's status.
+QString fetchProblem(const FetchResult& answer) {
+    if (!answer.failure.isEmpty()) return answer.failure;
+    return QStringLiteral("the server answered %1").arg(answer.status);
+}
+
 std::chrono::milliseconds milliseconds(double seconds) {
     return std::chrono::milliseconds(static_cast<long long>(seconds * 1000.0));
 }
@@ -107,16 +113,19 @@ void StationControl::elementSetsUpdated() {
 
 void StationControl::importTransmitters() {
     if (isImporting()) return;
-    fetch_.start(transmitterSource(), deadlines_, transmitterListMaxBytes,
-                 [this](const FetchedDocument& document) {
-                     if (!document.ok) {
-                         emit importFinished(
-                             false, QStringLiteral("The transmitter list could not be read: %1.")
-                                        .arg(document.problem));
-                         return;
-                     }
-                     applyTransmitters(document.body);
-                 });
+    // The list is JSON, served under various types: anything but an HTML page is taken.
+    fetch_ = std::make_unique<TextFetch>(
+        transmitterSource(), deadlines_, TextKind::plain, transmitterListMaxBytes,
+        TextFetch::Progress(), [this](const FetchResult& answer) {
+            fetch_.reset();
+            if (!answer.document) {
+                emit importFinished(false,
+                                    QStringLiteral("The transmitter list could not be read: %1.")
+                                        .arg(fetchProblem(answer)));
+                return;
+            }
+            applyTransmitters(*answer.document);
+        });
 }
 
 void StationControl::applyTransmitters(const QByteArray& json) {

@@ -8,7 +8,7 @@
 #include <memory>
 
 #include "ControlConnection.h"
-#include "DocumentFetch.h"
+#include "FetchText.h"
 #include "StationSettings.h"
 #include "TrackingSession.h"
 
@@ -55,7 +55,7 @@ public:
     // catalogue number, in every category; all at once when the whole list has been read,
     // nothing when it cannot be. Ends with importFinished. Ignored while one is running.
     void importTransmitters();
-    bool isImporting() const { return fetch_.isRunning(); }
+    bool isImporting() const { return fetch_ != nullptr; }
     // Called by the element-set update when it has finished: imports too when the user has
     // switched that on.
     void elementSetsUpdated();
@@ -79,6 +79,6 @@ private:
     bool rigInUse_ = false;
     bool rotatorInUse_ = false;
     std::unique_ptr<TrackingSession> session_;
-    DocumentFetch fetch_;
+    std::unique_ptr<TextFetch> fetch_;
     FetchDeadlines deadlines_;
 };

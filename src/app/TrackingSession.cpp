@@ -139,24 +139,12 @@ void TrackingSession::sendRadioChanges(double rangeRate) {
 }
 
 void TrackingSession::sendSingle(const radio::RadioCommand& command) {
-    if (command.mode) {
-        const QString mode = *command.mode;
-        toRig(rigctl::setMode(mode), [this, mode] {
-            radio_->modeSent();
-            status_.modeSent = mode;
-        });
-    }
+    if (command.mode) toRig(rigctl::setMode(*command.mode), modeNoted(*command.mode));
     // One VFO listens: the downlink, or the uplink of a record that has only an uplink.
     if (const auto down = command.frequencies.downlink) {
-        toRig(rigctl::setFrequency(*down), [this, down] {
-            radio_->downlinkSent(*down);
-            status_.radioSent.downlink = down;
-        });
+        toRig(rigctl::setFrequency(*down), downlinkNoted(*down));
     } else if (const auto up = command.frequencies.uplink; up && !radio_->channel().downlink) {
-        toRig(rigctl::setFrequency(*up), [this, up] {
-            radio_->uplinkSent(*up);
-            status_.radioSent.uplink = up;
-        });
+        toRig(rigctl::setFrequency(*up), uplinkNoted(*up));
     }
 }
 
@@ -165,22 +153,13 @@ void TrackingSession::sendSplit(const radio::RadioCommand& command) {
     if (command.mode) {
         const QString mode = *command.mode;
         toRig(rigctl::setMode(mode));
-        toRig(rigctl::setSplitMode(radio_->channel().uplinkMode().value_or(mode)), [this, mode] {
-            radio_->modeSent();
-            status_.modeSent = mode;
-        });
+        toRig(rigctl::setSplitMode(radio_->channel().uplinkMode().value_or(mode)), modeNoted(mode));
     }
     if (const auto down = command.frequencies.downlink) {
-        toRig(rigctl::setFrequency(*down), [this, down] {
-            radio_->downlinkSent(*down);
-            status_.radioSent.downlink = down;
-        });
+        toRig(rigctl::setFrequency(*down), downlinkNoted(*down));
     }
     if (const auto up = command.frequencies.uplink) {
-        toRig(rigctl::setSplitFrequency(*up), [this, up] {
-            radio_->uplinkSent(*up);
-            status_.radioSent.uplink = up;
-        });
+        toRig(rigctl::setSplitFrequency(*up), uplinkNoted(*up));
     }
 }
 
@@ -190,30 +169,39 @@ void TrackingSession::sendTwoVfos(const radio::RadioCommand& command) {
     if (down || command.mode) {
         toRig(rigctl::setVfo(downlinkVfo));
         if (command.mode) toRig(rigctl::setMode(*command.mode));
-        if (down) {
-            toRig(rigctl::setFrequency(*down), [this, down] {
-                radio_->downlinkSent(*down);
-                status_.radioSent.downlink = down;
-            });
-        }
+        if (down) toRig(rigctl::setFrequency(*down), downlinkNoted(*down));
     }
     if (up || command.mode) {
         toRig(rigctl::setVfo(uplinkVfo));
         if (command.mode) {
             const QString mode = *command.mode;
-            toRig(rigctl::setMode(radio_->channel().uplinkMode().value_or(mode)), [this, mode] {
-                radio_->modeSent();
-                status_.modeSent = mode;
-            });
+            toRig(rigctl::setMode(radio_->channel().uplinkMode().value_or(mode)), modeNoted(mode));
         }
-        if (up) {
-            toRig(rigctl::setFrequency(*up), [this, up] {
-                radio_->uplinkSent(*up);
-                status_.radioSent.uplink = up;
-            });
-        }
+        if (up) toRig(rigctl::setFrequency(*up), uplinkNoted(*up));
         toRig(rigctl::setVfo(downlinkVfo));  // the user's dial back on the downlink
     }
+}
+
+// What the radio has taken, noted once it acknowledges each command.
+std::function<void()> TrackingSession::modeNoted(const QString& mode) {
+    return [this, mode] {
+        radio_->modeSent();
+        status_.modeSent = mode;
+    };
+}
+
+std::function<void()> TrackingSession::downlinkNoted(double hz) {
+    return [this, hz] {
+        radio_->downlinkSent(hz);
+        status_.radioSent.downlink = hz;
+    };
+}
+
+std::function<void()> TrackingSession::uplinkNoted(double hz) {
+    return [this, hz] {
+        radio_->uplinkSent(hz);
+        status_.radioSent.uplink = hz;
+    };
 }
 
 bool TrackingSession::updateRotator(Date now, const RotatorPosition& sky) {

@@ -72,6 +72,9 @@ private:
     void sendSingle(const radio::RadioCommand& command);
     void sendSplit(const radio::RadioCommand& command);
     void sendTwoVfos(const radio::RadioCommand& command);
+    std::function<void()> modeNoted(const QString& mode);
+    std::function<void()> downlinkNoted(double hz);
+    std::function<void()> uplinkNoted(double hz);
     bool updateRotator(Date now, const RotatorPosition& sky);
     // Sends to the rig; on success runs acknowledged, on failure notes the problem.
     void toRig(const ControlCommand& command, std::function<void()> acknowledged = {});

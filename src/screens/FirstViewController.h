@@ -30,6 +30,9 @@ public:
     int numberOfRowsInSection(int section) override;
     TableViewCell cellForRow(IndexPath path) override;
     void didSelectRow(IndexPath path) override;
+    // In editing, each row can be deleted and moved.
+    bool canEditRow(IndexPath) override { return true; }
+    EditingStyle editingStyleForRow(IndexPath) override { return EditingStyle::remove; }
     void commitEditingStyle(EditingStyle style, IndexPath path) override;
     bool canMoveRow(IndexPath) override { return true; }
     void moveRow(IndexPath from, IndexPath to) override;

@@ -35,9 +35,7 @@ public:
     int numberOfRowsInSection(int section) override;
     TableViewCell cellForRow(IndexPath path) override;
     QString titleForHeaderInSection(int section) override;
-    bool canEditRow(IndexPath) override { return false; }
     void didSelectRow(IndexPath path) override;
-    EditingStyle editingStyleForRow(IndexPath) override { return EditingStyle::none; }
 
 protected:
     void loadView() override;

@@ -39,9 +39,7 @@ public:
 
     int numberOfRowsInSection(int section) override;
     TableViewCell cellForRow(IndexPath path) override;
-    bool canEditRow(IndexPath) override { return false; }
     void didSelectRow(IndexPath path) override;
-    EditingStyle editingStyleForRow(IndexPath) override { return EditingStyle::none; }
 
 protected:
     void loadView() override;

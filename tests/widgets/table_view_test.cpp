@@ -1,10 +1,14 @@
 // The table asks its data source and delegate as a phone table does: rows painted from values,
 // presses choosing rows or pressing a row's button, and while editing the delete control with
 // its confirmation, the insert control and the move handles; the keyboard reaches all of it.
+// Every test runs with the table's item model under Qt's model tester, which stops the program
+// at the first change the model reports wrongly to its views.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QTest>
+#include <memory>
 
 #include "CellLayout.h"
 #include "SegmentedControl.h"
@@ -33,6 +37,7 @@ struct Rows : TableViewDataSource, TableViewDelegate {
         cell.lines = {cellLine(names.at(path.row), TextStyle::title), {button}};
         return cell;
     }
+    bool canEditRow(IndexPath) override { return true; }
     EditingStyle editingStyleForRow(IndexPath path) override {
         return path.section == 0 ? EditingStyle::remove : EditingStyle::insert;
     }
@@ -60,6 +65,8 @@ protected:
         table.resize(320, 400);
         table.show();
         table.reloadData();
+        tester = std::make_unique<QAbstractItemModelTester>(
+            table.model(), QAbstractItemModelTester::FailureReportingMode::Fatal);
     }
     void press(IndexPath path, QPoint offset) {
         const QRect rect = table.rectForRow(path);
@@ -97,6 +104,7 @@ protected:
 
     Rows rows;
     TableView table{TableViewStyle::grouped};
+    std::unique_ptr<QAbstractItemModelTester> tester;
 };
 
 }  // namespace

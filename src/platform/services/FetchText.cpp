@@ -14,7 +14,7 @@ QString seconds(std::chrono::milliseconds span) {
 }
 
 // A bundled or local tree read like a web server: a folder's address gives its index.html.
-FetchResult readLocal(const QUrl& url) {
+FetchResult readLocal(const QUrl& url, qint64 maxBytes) {
     FetchResult result;
     QString path = url.scheme() == u"qrc" ? u':' + url.path() : url.toLocalFile();
     if (path.endsWith(u'/')) path += QStringLiteral("index.html");
@@ -27,7 +27,7 @@ FetchResult readLocal(const QUrl& url) {
         }
         return result;
     }
-    FileContents file = readRegularFile(path, max_document_bytes);
+    FileContents file = readRegularFile(path, maxBytes);
     if (file.outcome == FileContents::Outcome::read) {
         result.document = std::move(file.bytes);
     } else {
@@ -60,13 +60,14 @@ bool isNetworkAddress(const QUrl& url) {
 }
 
 TextFetch::TextFetch(const QUrl& url, const FetchDeadlines& deadlines, TextKind kind,
-                     Progress progress, Finished finished)
+                     qint64 maxBytes, Progress progress, Finished finished)
     : deadlines_(deadlines),
       kind_(kind),
+      maxBytes_(maxBytes),
       progress_(std::move(progress)),
       finished_(std::move(finished)) {
     if (url.scheme() == u"qrc" || url.isLocalFile()) {
-        finish(readLocal(url));
+        finish(readLocal(url, maxBytes_));
     } else if (!isNetworkAddress(url)) {
         finish({std::nullopt, 0, {}, QStringLiteral("not a web address")});
     } else {
@@ -113,16 +114,16 @@ void TextFetch::headersArrived() {
     answered_ = true;
     silence_.start(deadlines_.noProgress);
     const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
-    if (length.isValid() && length.toLongLong() > max_document_bytes) {
-        giveUp(QStringLiteral("the document is ") + tooLargeReason(max_document_bytes));
+    if (length.isValid() && length.toLongLong() > maxBytes_) {
+        giveUp(QStringLiteral("the document is ") + tooLargeReason(maxBytes_));
     }
 }
 
 void TextFetch::bytesArrived() {
     silence_.start(deadlines_.noProgress);
     received_ += reply_->readAll();
-    if (received_.size() > max_document_bytes) {
-        return giveUp(QStringLiteral("the document is ") + tooLargeReason(max_document_bytes));
+    if (received_.size() > maxBytes_) {
+        return giveUp(QStringLiteral("the document is ") + tooLargeReason(maxBytes_));
     }
     if (progress_) {
         const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);

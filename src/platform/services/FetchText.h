@@ -23,7 +23,7 @@ struct FetchDeadlines {
     std::chrono::milliseconds overall{60000};     // for the whole document
 };
 
-// A document larger than this is refused while it arrives; today's largest element-set group
+// The largest element-set document the update takes; today's largest element-set group
 // is below 10 MB.
 inline constexpr qint64 max_document_bytes = 64 * 1024 * 1024;
 
@@ -51,8 +51,9 @@ public:
 
     // Starts the transfer. finished is called once, from the event loop, never during the
     // constructor; the caller may destroy the fetch in it.
-    TextFetch(const QUrl& url, const FetchDeadlines& deadlines, TextKind kind, Progress progress,
-              Finished finished);
+    // A document larger than maxBytes is refused while it arrives.
+    TextFetch(const QUrl& url, const FetchDeadlines& deadlines, TextKind kind, qint64 maxBytes,
+              Progress progress, Finished finished);
     // A transfer still running is aborted at once, and finished is not called.
     ~TextFetch();
     TextFetch(const TextFetch&) = delete;
@@ -68,6 +69,7 @@ private:
 
     FetchDeadlines deadlines_;
     TextKind kind_;
+    qint64 maxBytes_;
     Progress progress_;
     Finished finished_;
     QByteArray received_;

@@ -13,7 +13,8 @@ public:
     virtual int numberOfRowsInSection(int section) = 0;
     virtual TableViewCell cellForRow(IndexPath path) = 0;
     virtual QString titleForHeaderInSection(int) { return {}; }
-    virtual bool canEditRow(IndexPath) { return true; }
+    // Rows are read-only unless the screen says otherwise.
+    virtual bool canEditRow(IndexPath) { return false; }
     virtual void commitEditingStyle(EditingStyle, IndexPath) {}
     virtual bool canMoveRow(IndexPath) { return false; }
     virtual void moveRow(IndexPath, IndexPath) {}
@@ -23,7 +24,7 @@ class TableViewDelegate {
 public:
     virtual ~TableViewDelegate() = default;
     virtual void didSelectRow(IndexPath) {}
-    virtual EditingStyle editingStyleForRow(IndexPath) { return EditingStyle::remove; }
+    virtual EditingStyle editingStyleForRow(IndexPath) { return EditingStyle::none; }
     // Whether a row can be chosen; rows of an edited table are not unless this says so.
     virtual bool canSelectRow(IndexPath, bool editing) { return !editing; }
     // A press on the row's button.

@@ -22,7 +22,7 @@ const FetchDeadlines quick{1000ms, 1000ms, 3000ms};
 FetchResult fetch(const QUrl& url, TextKind kind = TextKind::any,
                   const FetchDeadlines& deadlines = quick) {
     std::optional<FetchResult> result;
-    const TextFetch fetch(url, deadlines, kind, {},
+    const TextFetch fetch(url, deadlines, kind, max_document_bytes, {},
                           [&](const FetchResult& answer) { result = answer; });
     EXPECT_FALSE(result) << "no result during the constructor";
     EXPECT_TRUE(QTest::qWaitFor([&] { return result.has_value(); }, 60000));
@@ -118,7 +118,7 @@ TEST(FetchText, ADroppedFetchClosesItsConnectionAtOnceAndNeverReports) {
     qint64 received = 0;
     auto fetch = std::make_unique<TextFetch>(
         server.url().resolved(QUrl("NORAD/elements/sample-leo.txt")), FetchDeadlines{10s, 10s, 60s},
-        TextKind::plain,
+        TextKind::plain, max_document_bytes,
         [&](qint64 bytes, qint64 total) {
             received = bytes;
             EXPECT_GT(total, 1000);
