@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ cmake ninja-build
   qt6-base-dev qt6-positioning-dev qt6-sensors-dev libgl-dev
+  qt6-tools-dev qt6-l10n-tools
   qt6-qpa-plugins libqt6positioning6-plugins fonts-dejavu-core
   libicu-dev libgtest-dev libgmock-dev libbenchmark-dev
   clang-14 libclang-rt-14-dev

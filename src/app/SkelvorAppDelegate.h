@@ -4,6 +4,7 @@
 // location, element-set update.
 #pragma once
 
+#include <QCoreApplication>
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -38,6 +39,8 @@
 class StationControl;
 
 class SkelvorAppDelegate : public SettingsStore, private AlertViewDelegate {
+    Q_DECLARE_TR_FUNCTIONS(SkelvorAppDelegate)
+
 public:
     // One category's satellites, keyed by common name.
     using CategoryTable = QMap<QString, std::shared_ptr<SatelliteData>>;

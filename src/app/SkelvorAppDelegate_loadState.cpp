@@ -129,9 +129,8 @@ std::optional<SkelvorAppDelegate::LoadedState> SkelvorAppDelegate::readSavedStat
             break;
     }
     load.outcome = StateLoad::Outcome::unreadable;
-    load.reason =
-        tooLarge ? QStringLiteral("it holds more than %1 satellites").arg(max_catalogue_satellites)
-                 : read.error;
+    load.reason = tooLarge ? tr("it holds more than %1 satellites").arg(max_catalogue_satellites)
+                           : read.error;
     if (mode == LoadMode::launch) load.setAsidePath = file.setAside(now()).value_or(QString());
     return std::nullopt;
 }

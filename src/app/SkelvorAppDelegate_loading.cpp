@@ -23,7 +23,8 @@ QString dataSize(qint64 bytes) {
 QString noUsableSet(const QString& category, const ElementSetText& sets, const QByteArray& bytes) {
     for (const ElementFileProblem& problem : sets.problems) {
         if (problem.kind != ElementFileProblem::Kind::rejectedSet) continue;
-        return QStringLiteral("No element set of \"%1\" could be used (line %2: %3).")
+        return QCoreApplication::translate("SkelvorAppDelegate",
+                                           "No element set of \"%1\" could be used (line %2: %3).")
             .arg(category)
             .arg(problem.lineNumber)
             .arg(problem.reason);
@@ -33,8 +34,10 @@ QString noUsableSet(const QString& category, const ElementSetText& sets, const Q
 
 // The bytes of the document on its way.
 QString bytesText(qint64 received, qint64 total) {
-    if (total > 0) return QStringLiteral("%1 of %2").arg(dataSize(received), dataSize(total));
-    return QStringLiteral("%1 received").arg(dataSize(received));
+    if (total > 0)
+        return QCoreApplication::translate("SkelvorAppDelegate", "%1 of %2")
+            .arg(dataSize(received), dataSize(total));
+    return QCoreApplication::translate("SkelvorAppDelegate", "%1 received").arg(dataSize(received));
 }
 
 }  // namespace
@@ -138,11 +141,10 @@ void SkelvorAppDelegate::categoryFileRead(const QString& category, const QString
                                           const ElementSetText& sets) {
     const MergeOutcome merged = mergeElementSets(sets, category, fileName);
     if (merged.refusedAsTooLarge) {
-        return stopLoading(
-            QStringLiteral("The file of \"%1\" would make the catalogue hold more than %2 "
-                           "satellites, far more than any real catalogue; it was not loaded.")
-                .arg(category)
-                .arg(max_catalogue_satellites));
+        return stopLoading(tr("The file of \"%1\" would make the catalogue hold more than %2 "
+                              "satellites, far more than any real catalogue; it was not loaded.")
+                               .arg(category)
+                               .arg(max_catalogue_satellites));
     }
     tally_.unsaved = true;
     if (const qsizetype rejected = sets.rejectedSets()) {
@@ -164,8 +166,8 @@ void SkelvorAppDelegate::showProgress(const QString& bytes) {
     if (!progressActionView_) return;
     const qsizetype done = std::max<qsizetype>(categoryIndex_, 1);
     QString message = updateState_ == UpdateState::loading
-                          ? QStringLiteral("%1 of %2").arg(done).arg(tleCategoryNames_.size())
-                          : QStringLiteral("Reading the list of files");
+                          ? tr("%1 of %2").arg(done).arg(tleCategoryNames_.size())
+                          : tr("Reading the list of files");
     if (!bytes.isEmpty()) message += u'\n' + bytes;
     progressActionView_->setMessage(message);
 }

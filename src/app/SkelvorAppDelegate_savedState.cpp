@@ -133,11 +133,11 @@ void SkelvorAppDelegate::saveEnded(const std::optional<QString>& failure) {
         return;
     }
     saveFailureView_ = makeAlert(
-        QStringLiteral("Cannot Save"),
-        QStringLiteral("Skelvor could not save its state in %1 (%2). Your satellites and settings "
-                       "are kept while it runs, and saved with your next change once saving "
-                       "works again: make room on the disk or let Skelvor write to that folder.")
+        tr("Cannot Save"),
+        tr("Skelvor could not save its state in %1 (%2). Your satellites and settings "
+           "are kept while it runs, and saved with your next change once saving "
+           "works again: make room on the disk or let Skelvor write to that folder.")
             .arg(QDir::toNativeSeparators(QFileInfo(stateFilePath()).absolutePath()), *failure),
-        {QStringLiteral("OK")});
+        {tr("OK")});
     if (saveFailureView_) saveFailureView_->show();
 }

@@ -18,13 +18,13 @@ constexpr double max_reading_age = 5.0;  // seconds
 void SkelvorAppDelegate::applicationDidFinishLaunching() {
     const StateLoad load = loadSavedState(LoadMode::launch);
     if (load.outcome == StateLoad::Outcome::unreadable) {
-        const QString kept = load.setAsidePath.isEmpty()
-                                 ? QStringLiteral("It could not be moved aside and stays as it is.")
-                                 : QStringLiteral("It was kept as %1.")
-                                       .arg(QDir::toNativeSeparators(load.setAsidePath));
-        tell(QStringLiteral("Saved State Unreadable"),
-             QStringLiteral("The saved state %1 could not be read (%2). %3 Skelvor starts with "
-                            "an empty catalogue and its first settings.")
+        const QString kept =
+            load.setAsidePath.isEmpty()
+                ? tr("It could not be moved aside and stays as it is.")
+                : tr("It was kept as %1.").arg(QDir::toNativeSeparators(load.setAsidePath));
+        tell(tr("Saved State Unreadable"),
+             tr("The saved state %1 could not be read (%2). %3 Skelvor starts with "
+                "an empty catalogue and its first settings.")
                  .arg(QDir::toNativeSeparators(stateFilePath()), load.reason, kept));
     }
 
@@ -33,9 +33,8 @@ void SkelvorAppDelegate::applicationDidFinishLaunching() {
             locationManager_ = locationManagerFactory_();
             if (!locationManager_) break;
             uncertainLocationView_ =
-                makeAlert(QStringLiteral("Finding Location"),
-                          QStringLiteral("Currently determining our location. Please Wait"),
-                          {QStringLiteral("Cancel")});
+                makeAlert(tr("Finding Location"),
+                          tr("Currently determining our location. Please Wait"), {tr("Cancel")});
             locationManager_->startUpdatingLocation(
                 [this](const LocationReading& reading) { locationUpdated(reading); });
             break;
@@ -82,7 +81,7 @@ void SkelvorAppDelegate::showLocationBox() {
 }
 
 void SkelvorAppDelegate::tell(const QString& title, const QString& message) {
-    std::unique_ptr<AlertView> notice = makeAlert(title, message, {QStringLiteral("OK")});
+    std::unique_ptr<AlertView> notice = makeAlert(title, message, {tr("OK")});
     if (!notice) return;
     notice->show();
     notices_.push_back(std::move(notice));

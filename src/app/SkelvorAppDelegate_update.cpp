@@ -14,12 +14,15 @@ namespace {
 
 constexpr double missing_age_days = 10000.0;  // older than this: nothing was ever loaded
 
-const QString read_error_title = QStringLiteral("Error reading TLE files");
-const QString read_error_message = QStringLiteral(
-    "An error has ocurred while trying to read the TLE files. Please re-start the application "
+const char* const read_error_title =
+    QT_TRANSLATE_NOOP("SkelvorAppDelegate", "Error reading TLE files");
+const char* const read_error_message = QT_TRANSLATE_NOOP(
+    "SkelvorAppDelegate",
+    "An error has occurred while trying to read the TLE files. Please re-start the application "
     "later on to pick up the latest TLE information");
-const QString progress_title = QStringLiteral("Loading TLE files");
-const QString lost_index = QStringLiteral(
+const char* const progress_title = QT_TRANSLATE_NOOP("SkelvorAppDelegate", "Loading TLE files");
+const char* const lost_index = QT_TRANSLATE_NOOP(
+    "SkelvorAppDelegate",
     "The list of element-set files was fetched less than two hours ago, but the copy kept of it "
     "is gone, and the server does not send it again so soon. Please update again in two hours.");
 
@@ -46,25 +49,22 @@ bool SkelvorAppDelegate::updateTLEsIfOldBy(double seconds) {
 void SkelvorAppDelegate::askToUpdate(double age, bool reachable) {
     updateState_ = UpdateState::asking;
     if (!reachable) {
-        alertDisplay_ = makeAlert(QStringLiteral("No network connectivity"),
-                                  QStringLiteral("The current TLE files are out of date. When you "
-                                                 "are connected, please run this program again "
-                                                 "to update them."),
-                                  {QStringLiteral("OK")});
+        alertDisplay_ = makeAlert(tr("No network connectivity"),
+                                  tr("The current TLE files are out of date. When you "
+                                     "are connected, please run this program again "
+                                     "to update them."),
+                                  {tr("OK")});
     } else if (const double days = std::trunc(age / Date::seconds_per_day + 0.5);
                days > missing_age_days) {
-        alertDisplay_ = makeAlert(QStringLiteral("No TLE Files"),
-                                  QStringLiteral("No TLE information appears to be loaded. Do you "
-                                                 "want to download the initial set of files?"),
-                                  {QStringLiteral("No"), QStringLiteral("Yes")});
+        alertDisplay_ = makeAlert(tr("No TLE Files"),
+                                  tr("No TLE information appears to be loaded. Do you "
+                                     "want to download the initial set of files?"),
+                                  {tr("No"), tr("Yes")});
     } else {
         const QString message =
-            QStringLiteral(
-                "The current TLE files are %1 day%2 old. Do you want to update these files now?")
-                .arg(static_cast<qint64>(days))
-                .arg(days == 1.0 ? QString() : QStringLiteral("s"));
-        alertDisplay_ = makeAlert(QStringLiteral("TLE Files Out of Date"), message,
-                                  {QStringLiteral("No"), QStringLiteral("Yes")});
+            tr("The current TLE files are %n day(s) old. Do you want to update these files now?",
+               nullptr, static_cast<int>(days));
+        alertDisplay_ = makeAlert(tr("TLE Files Out of Date"), message, {tr("No"), tr("Yes")});
     }
     if (alertDisplay_) alertDisplay_->show();
 }
@@ -95,7 +95,7 @@ void SkelvorAppDelegate::updateTLEs() {
     tally_ = {};
     networkActivityIndicatorVisible_ = true;
     documentCache().removeStale(now());
-    progressActionView_ = makeAlert(progress_title, {}, {QStringLiteral("Cancel")});
+    progressActionView_ = makeAlert(tr(progress_title), {}, {tr("Cancel")});
     showProgress();
     if (progressActionView_) progressActionView_->show();
     readIndex();
@@ -106,7 +106,7 @@ void SkelvorAppDelegate::updateTLEs() {
 void SkelvorAppDelegate::readIndex() {
     obtainDocument(elementServerBase(), TextKind::any, [this](const Document& document) {
         if (document.lost) {
-            if (serverCategories_.isEmpty()) return stopLoading(lost_index);
+            if (serverCategories_.isEmpty()) return stopLoading(tr(lost_index));
             return indexRead(serverCategories_);
         }
         if (!document.bytes) return stopLoading(refusalOf(document.answer).value_or(QString()));
@@ -155,8 +155,8 @@ void SkelvorAppDelegate::cancelLoading() {
 // some, else in the standard ones.
 void SkelvorAppDelegate::stopLoading(const QString& message) {
     endLoading(UpdateState::stopped);
-    errorView_ = makeAlert(read_error_title, message.isEmpty() ? read_error_message : message,
-                           {QStringLiteral("OK")});
+    errorView_ = makeAlert(tr(read_error_title),
+                           message.isEmpty() ? tr(read_error_message) : message, {tr("OK")});
     if (errorView_) errorView_->show();
 }
 
@@ -189,24 +189,24 @@ void SkelvorAppDelegate::endLoading(UpdateState next) {
 
 void SkelvorAppDelegate::tellWhatWasLeftOut() {
     if (!tally_.droppedCategories.isEmpty()) {
-        tell(QStringLiteral("Categories Dropped by the Server"),
-             QStringLiteral("The element-set server no longer has data for %1. Later updates "
-                            "leave them out.")
+        tell(tr("Categories Dropped by the Server"),
+             tr("The element-set server no longer has data for %1. Later updates "
+                "leave them out.")
                  .arg(tally_.droppedCategories.join(QStringLiteral(", "))));
     }
     if (tally_.rejectedSets > 0) {
-        tell(QStringLiteral("Element Sets Left Out"),
-             QStringLiteral("%1 element sets in %2 could not be used (a wrong checksum, or values "
-                            "that no orbit has) and were left out. The satellites they name keep "
-                            "their previous elements.")
+        tell(tr("Element Sets Left Out"),
+             tr("%1 element sets in %2 could not be used (a wrong checksum, or values "
+                "that no orbit has) and were left out. The satellites they name keep "
+                "their previous elements.")
                  .arg(tally_.rejectedSets)
                  .arg(tally_.rejectedFiles.join(QStringLiteral(", "))));
     }
     if (tally_.incomplete) {
-        tell(QStringLiteral("TLE Files Not Updated"),
-             QStringLiteral("Some element-set files were fetched less than two hours ago, but the "
-                            "copies kept of them are gone, and the server does not send them "
-                            "again so soon. Please update again in two hours."));
+        tell(tr("TLE Files Not Updated"),
+             tr("Some element-set files were fetched less than two hours ago, but the "
+                "copies kept of them are gone, and the server does not send them "
+                "again so soon. Please update again in two hours."));
     }
 }
 

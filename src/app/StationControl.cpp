@@ -1,5 +1,6 @@
 #include "StationControl.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include "PassData.h"
@@ -11,7 +12,8 @@ namespace {
 // Why a fetch brought no document: its own words, or the server's status.
 QString fetchProblem(const FetchResult& answer) {
     if (!answer.failure.isEmpty()) return answer.failure;
-    return QStringLiteral("the server answered %1").arg(answer.status);
+    return QCoreApplication::translate("StationControl", "the server answered %1")
+        .arg(answer.status);
 }
 
 std::chrono::milliseconds milliseconds(double seconds) {
@@ -57,16 +59,15 @@ QString StationControl::startTracking(std::shared_ptr<SatelliteData> satellite) 
     const bool useRadio = settings_.radio.enabled;
     const bool useRotator = settings_.rotator.enabled;
     if (!useRadio && !useRotator) {
-        return QStringLiteral("Radio and rotator control are switched off in the preferences.");
+        return tr("Radio and rotator control are switched off in the preferences.");
     }
     const PassData pass(*satellite, std::nullopt, appDelegate_.minimumPathElevation());
     if (!pass.aos() || !pass.los()) {
-        return QStringLiteral("%1 has no pass to work.").arg(satellite->commonName());
+        return tr("%1 has no pass to work.").arg(satellite->commonName());
     }
     const std::optional<radio::Channel> channel = radio::activeChannel(satellite->frequencyInfo());
     if (!channel && !useRotator) {
-        return QStringLiteral("%1 has no active frequency with a number in it.")
-            .arg(satellite->commonName());
+        return tr("%1 has no active frequency with a number in it.").arg(satellite->commonName());
     }
     rigInUse_ = useRadio && channel;
     rotatorInUse_ = useRotator;
@@ -119,9 +120,9 @@ void StationControl::importTransmitters() {
         TextFetch::Progress(), [this](const FetchResult& answer) {
             fetch_.reset();
             if (!answer.document) {
-                emit importFinished(false,
-                                    QStringLiteral("The transmitter list could not be read: %1.")
-                                        .arg(fetchProblem(answer)));
+                emit importFinished(
+                    false,
+                    tr("The transmitter list could not be read: %1.").arg(fetchProblem(answer)));
                 return;
             }
             applyTransmitters(*answer.document);
@@ -131,7 +132,7 @@ void StationControl::importTransmitters() {
 void StationControl::applyTransmitters(const QByteArray& json) {
     const auto read = readTransmitterList(json);
     if (const QString* refusal = std::get_if<QString>(&read)) {
-        emit importFinished(false, *refusal + QStringLiteral(" Nothing was changed."));
+        emit importFinished(false, *refusal + tr(" Nothing was changed."));
         return;
     }
     const TransmitterList& list = std::get<TransmitterList>(read);
@@ -153,8 +154,8 @@ void StationControl::applyTransmitters(const QByteArray& json) {
         }
     }
     if (changed > 0) appDelegate_.setPreferencesAltered(true);
-    emit importFinished(true, QStringLiteral("%1 transmitters read; the frequencies of %2 "
-                                             "satellites changed.")
+    emit importFinished(true, tr("%1 transmitters read; the frequencies of %2 "
+                                 "satellites changed.")
                                   .arg(list.transmitters.size())
                                   .arg(changed));
 }

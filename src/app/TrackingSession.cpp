@@ -109,7 +109,7 @@ bool TrackingSession::updateRadio(double rangeRate) {
             self->radio_->radioDownlinkReadBack(*frequency, rangeRate);
         } else {
             self->status_.radioProblem = QStringLiteral("%1: %2").arg(
-                reply.command, reply.ok ? QStringLiteral("not a frequency") : reply.error);
+                reply.command, reply.ok ? tr("not a frequency") : reply.error);
             emit self->statusChanged();
         }
         self->sendRadioChanges(rangeRate);
@@ -120,8 +120,8 @@ bool TrackingSession::updateRadio(double rangeRate) {
 void TrackingSession::sendRadioChanges(double rangeRate) {
     radio::RadioCommand command = radio_->changes(rangeRate);
     if (command.mode && !rigctl::isModeName(*command.mode)) {
-        status_.radioProblem = QStringLiteral("the mode \"%1\" is not one the radio takes")
-                                   .arg(command.mode->left(20));
+        status_.radioProblem =
+            tr("the mode \"%1\" is not one the radio takes").arg(command.mode->left(20));
         radio_->modeSent();
         command.mode.reset();
     }

@@ -4,6 +4,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFileInfo>
+#include <QLocale>
 #include <QMainWindow>
 #include <QScreen>
 #include <QStandardPaths>
@@ -12,6 +13,7 @@
 #include "MainInterface.h"
 #include "MessageBoxAlertView.h"
 #include "SkelvorAppDelegate.h"
+#include "Translations.h"
 #include "WindowPlacement.h"
 
 namespace {
@@ -28,15 +30,17 @@ QUrl elementServer(const QCommandLineParser& options) {
 }
 
 void describeOptions(QCommandLineParser& options) {
-    options.setApplicationDescription(QStringLiteral("Satellite tracker"));
+    options.setApplicationDescription(QCoreApplication::translate("main", "Satellite tracker"));
     options.addHelpOption();
     options.addVersionOption();
     options.addOption({QStringLiteral("element-server"),
-                       QStringLiteral("Root address of the element-set server ('sample': the "
-                                      "bundled samples)."),
+                       QCoreApplication::translate("main",
+                                                   "Root address of the element-set server "
+                                                   "('sample': the bundled samples)."),
                        QStringLiteral("URL")});
-    options.addOption({QStringLiteral("simulator"),
-                       QStringLiteral("Place the observer at a fixed default location.")});
+    options.addOption(
+        {QStringLiteral("simulator"),
+         QCoreApplication::translate("main", "Place the observer at a fixed default location.")});
 }
 
 // The window's size at the first start: a phone's proportions, which every screen lays out for;
@@ -81,13 +85,16 @@ int main(int argc, char* argv[]) {
     QCoreApplication::setApplicationName(QStringLiteral("skelvor"));
     QCoreApplication::setApplicationVersion(QStringLiteral(SKELVOR_VERSION));
     QCommandLineParser options;
-    describeOptions(options);
     if (asksForText(argc, argv)) {
         QCoreApplication terminal(argc, argv);
+        installTranslations(QLocale::system().uiLanguages());
+        describeOptions(options);
         options.process(terminal);
         return 0;
     }
     QApplication application(argc, argv);
+    installTranslations(QLocale::system().uiLanguages());
+    describeOptions(options);
     // Lets the desktop (Wayland in particular) match the window to its launcher and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("io.skelvor.Skelvor"));
     options.process(application);

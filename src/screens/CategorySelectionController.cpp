@@ -11,7 +11,7 @@
 
 CategorySelectionController::CategorySelectionController()
     : appDelegate_(SkelvorAppDelegate::shared()) {
-    setTitle(QStringLiteral("Categories"));
+    setTitle(tr("Categories"));
 }
 
 void CategorySelectionController::loadView() {
@@ -33,10 +33,10 @@ void CategorySelectionController::viewDidLoad() {
 
 QToolButton* CategorySelectionController::makeSearchButton() {
     auto* button = new IconButton(QStringLiteral(":/images/segment_search.png"));
-    if (button->icon().isNull()) button->setText(QStringLiteral("Search"));
+    if (button->icon().isNull()) button->setText(tr("Search"));
     button->setIconSize(QSize(24, 24));
-    button->setToolTip(QStringLiteral("Search satellites by name (Ctrl+F)"));
-    button->setAccessibleName(QStringLiteral("Search"));
+    button->setToolTip(tr("Search satellites by name (Ctrl+F)"));
+    button->setAccessibleName(tr("Search"));
     QObject::connect(button, &QToolButton::clicked, this, [this] { satelliteSearch(); });
     return button;
 }

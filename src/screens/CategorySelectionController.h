@@ -2,6 +2,7 @@
 // and a search button that opens the search by name over the tab.
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QStringList>
 
@@ -14,6 +15,8 @@ class SkelvorAppDelegate;
 class CategorySelectionController : public ViewController,
                                     public TableViewDataSource,
                                     public TableViewDelegate {
+    Q_DECLARE_TR_FUNCTIONS(CategorySelectionController)
+
 public:
     CategorySelectionController();
 

@@ -18,17 +18,17 @@ void CommentEditorController::loadView() {
     auto* layout = new QVBoxLayout(view);
     layout->setContentsMargins(12, 12, 12, 12);
     commentField_ = new QPlainTextEdit;
-    commentField_->setAccessibleName(QStringLiteral("Comment"));
+    commentField_->setAccessibleName(tr("Comment"));
     commentField_->setTabChangesFocus(true);
-    commentField_->setPlaceholderText(QStringLiteral("Your notes on this satellite"));
-    saveButton_ = new QPushButton(QStringLiteral("Save"));
+    commentField_->setPlaceholderText(tr("Your notes on this satellite"));
+    saveButton_ = new QPushButton(tr("Save"));
     layout->addWidget(commentField_, 1);
     layout->addWidget(saveButton_, 0, Qt::AlignRight);
     setView(view);
 }
 
 void CommentEditorController::viewDidLoad() {
-    setTitle(QStringLiteral("Comments"));
+    setTitle(tr("Comments"));
     commentField_->setPlainText(targetSatellite_->comments().value_or(QString()));
     QObject::connect(saveButton_, &QPushButton::clicked, this, [this] { saveButtonClicked(); });
 }

@@ -2,6 +2,7 @@
 // stored when the button is pressed and when the editor is left, each time asking for a save.
 #pragma once
 
+#include <QCoreApplication>
 #include <memory>
 
 #include "ViewController.h"
@@ -12,6 +13,8 @@ class SatelliteData;
 class SkelvorAppDelegate;
 
 class CommentEditorController : public ViewController {
+    Q_DECLARE_TR_FUNCTIONS(CommentEditorController)
+
 public:
     explicit CommentEditorController(std::shared_ptr<SatelliteData> satellite);
     ~CommentEditorController() override;

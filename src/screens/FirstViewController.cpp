@@ -34,7 +34,7 @@ TableViewCell augmentedNameCell(const QString& name, const ListRowText& text) {
 }  // namespace
 
 FirstViewController::FirstViewController() : appDelegate_(SkelvorAppDelegate::shared()) {
-    setTitle(QStringLiteral("Tracking"));
+    setTitle(tr("Tracking"));
 }
 
 FirstViewController::~FirstViewController() {
@@ -50,15 +50,14 @@ void FirstViewController::loadView() {
 }
 
 void FirstViewController::viewDidLoad() {
-    timelineEditButton_ =
-        new SegmentedControl({QStringLiteral("Timeline"), QStringLiteral("Edit")});
+    timelineEditButton_ = new SegmentedControl({tr("Timeline"), tr("Edit")});
     timelineEditButton_->setMomentary(true);
     timelineEditButton_->setAction([this] { timelineEditAction(); });
-    timelineEditButton_->setAccessibleName(QStringLiteral("Timeline and editing"));
+    timelineEditButton_->setAccessibleName(tr("Timeline and editing"));
     setRightBarButtonItem(timelineEditButton_);
     auto* orderButton = new IconButton(QStringLiteral(":/images/DownArrow.png"));
-    orderButton->setToolTip(QStringLiteral("Order by next event"));
-    orderButton->setAccessibleName(QStringLiteral("Order by next event"));
+    orderButton->setToolTip(tr("Order by next event"));
+    orderButton->setAccessibleName(tr("Order by next event"));
     QObject::connect(orderButton, &QToolButton::clicked, this, [this] { orderByInterval(); });
     setLeftBarButtonItem(orderButton);
     selectionObserver_ = NotificationCenter::defaultCenter().addObserver(
@@ -151,10 +150,9 @@ void FirstViewController::timelineEditAction() {
 
 bool FirstViewController::toggleEditing() {
     if (!timelineEditButton_) return false;
-    const bool startEditing = timelineEditButton_->titleForSegmentAtIndex(1) == u"Edit";
+    const bool startEditing = timelineEditButton_->titleForSegmentAtIndex(1) == tr("Edit");
     table_->setEditing(startEditing, true);
-    timelineEditButton_->setTitleForSegmentAtIndex(
-        startEditing ? QStringLiteral("Done") : QStringLiteral("Edit"), 1);
+    timelineEditButton_->setTitleForSegmentAtIndex(startEditing ? tr("Done") : tr("Edit"), 1);
     return true;
 }
 

@@ -4,6 +4,7 @@
 // deletes or moves rows.
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <memory>
 
@@ -20,6 +21,8 @@ class TimelineController;
 class FirstViewController : public ViewController,
                             public TableViewDataSource,
                             public TableViewDelegate {
+    Q_DECLARE_TR_FUNCTIONS(FirstViewController)
+
 public:
     FirstViewController();
     ~FirstViewController() override;

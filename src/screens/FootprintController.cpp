@@ -24,7 +24,7 @@ FootprintController::FootprintController(std::shared_ptr<SatelliteData> satellit
     : appDelegate_(SkelvorAppDelegate::shared()),
       targetSatellite_(std::move(satellite)),
       specificPass_(std::move(specificPass)) {
-    setTitle(QStringLiteral("Footprint"));
+    setTitle(tr("Footprint"));
 }
 
 FootprintController::~FootprintController() {
@@ -35,7 +35,7 @@ void FootprintController::loadView() {
     worldViewScroller_ = new ScrollView;
     worldViewScroller_->setObjectName(QStringLiteral("FootprintDisplay"));
     worldViewScroller_->setShowsFocus(true);
-    worldViewScroller_->setAccessibleName(QStringLiteral("World map"));
+    worldViewScroller_->setAccessibleName(tr("World map"));
     // The map fills the height; sideways it scrolls, and it can always be dragged.
     worldViewScroller_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     worldViewScroller_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -5,6 +5,7 @@
 // the screen has the pixels for it.
 #pragma once
 
+#include <QCoreApplication>
 #include <QImage>
 #include <array>
 #include <memory>
@@ -24,6 +25,8 @@ class SkelvorAppDelegate;
 class Timer;
 
 class FootprintController : public ViewController {
+    Q_DECLARE_TR_FUNCTIONS(FootprintController)
+
 public:
     // Shows the satellite now, or, with a pass, at the pass's highest elevation and its track
     // from the pass's rise.

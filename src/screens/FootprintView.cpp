@@ -138,7 +138,7 @@ void FootprintView::mouseReleaseEvent(QMouseEvent*) {
 QString FootprintView::accessibleSummary() const {
     SatelliteData& satellite = *targetSatellite_;
     satellite.predictLocationAt(parentController_.appDelegate().now());
-    return QStringLiteral("%1 over latitude %2°, longitude %3°, seen from a circle %4 km across")
+    return tr("%1 over latitude %2°, longitude %3°, seen from a circle %4 km across")
         .arg(satellite.commonName())
         .arg(satellite.latitude(), 0, 'f', 1)
         .arg(satellite.longitude(), 0, 'f', 1)

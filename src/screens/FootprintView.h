@@ -5,6 +5,7 @@
 // picks its time; a press elsewhere drags the map.
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointF>
 #include <memory>
 #include <optional>
@@ -18,6 +19,8 @@ class FootprintController;
 class SatelliteData;
 
 class FootprintView : public DescribedView {
+    Q_DECLARE_TR_FUNCTIONS(FootprintView)
+
 public:
     FootprintView(FootprintController& parentController, std::shared_ptr<SatelliteData> satellite,
                   int offset, QWidget* parent = nullptr);

@@ -50,17 +50,17 @@ void FrequencyEditorController::loadView() {
     form->setRowWrapPolicy(QFormLayout::DontWrapRows);
     form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
     form->setLabelAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    uplinkValue_ = makeField(QStringLiteral("MHz, or kHz with the unit"));
-    downlinkValue_ = makeField(QStringLiteral("MHz, or kHz with the unit"));
-    commentValue_ = makeField(QStringLiteral("Mode, call sign, notes"));
-    form->addRow(makeCaption(QStringLiteral("Uplink"), uplinkValue_), uplinkValue_);
-    form->addRow(makeCaption(QStringLiteral("Downlink"), downlinkValue_), downlinkValue_);
-    form->addRow(makeCaption(QStringLiteral("Comment"), commentValue_), commentValue_);
+    uplinkValue_ = makeField(tr("MHz, or kHz with the unit"));
+    downlinkValue_ = makeField(tr("MHz, or kHz with the unit"));
+    commentValue_ = makeField(tr("Mode, call sign, notes"));
+    form->addRow(makeCaption(tr("Uplink"), uplinkValue_), uplinkValue_);
+    form->addRow(makeCaption(tr("Downlink"), downlinkValue_), downlinkValue_);
+    form->addRow(makeCaption(tr("Comment"), commentValue_), commentValue_);
     setView(view);
 }
 
 void FrequencyEditorController::viewDidLoad() {
-    setTitle(QStringLiteral("Frequency Information"));
+    setTitle(tr("Frequency Information"));
     uplinkValue_->setChangeAction([this](const QString& text) { uplinkValueChanged(text); });
     downlinkValue_->setChangeAction([this](const QString& text) { downlinkValueChanged(text); });
     commentValue_->setChangeAction([this](const QString& text) { commentValueChanged(text); });

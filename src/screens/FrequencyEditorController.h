@@ -3,6 +3,7 @@
 // and asks for a save; an emptied field removes that entry from the record.
 #pragma once
 
+#include <QCoreApplication>
 #include <memory>
 #include <optional>
 
@@ -14,6 +15,8 @@ class SkelvorAppDelegate;
 class TextField;
 
 class FrequencyEditorController : public ViewController {
+    Q_DECLARE_TR_FUNCTIONS(FrequencyEditorController)
+
 public:
     // Edits the record at the index of the satellite's frequency list.
     FrequencyEditorController(std::shared_ptr<SatelliteData> satellite, int index);

@@ -3,33 +3,31 @@
 #include "InformationDisplayController.h"
 #include "NavigationController.h"
 
-HelpController::HelpController() { setTitle(QStringLiteral("Help")); }
+HelpController::HelpController() { setTitle(tr("Help")); }
 
 const std::vector<HelpSection>& HelpController::sections() {
     static const std::vector<HelpSection> topics = {
-        {QStringLiteral("Overview"),
-         {{QStringLiteral("General Overview and Introduction"), 0, QStringLiteral("overview")}}},
-        {QStringLiteral("Displays"),
-         {{QStringLiteral("Tracking"), 0, QStringLiteral("tracking")},
-          {QStringLiteral("Timeline"), 1, QStringLiteral("timeline")},
-          {QStringLiteral("Satellite 'Radar' Plot"), 1, QStringLiteral("radar")},
-          {QStringLiteral("Footprint Display"), 2, QStringLiteral("footprint")},
-          {QStringLiteral("Satellite Details"), 2, QStringLiteral("details")},
-          {QStringLiteral("Frequency Editor"), 3, QStringLiteral("freqeditor")},
-          {QStringLiteral("Comments Editor"), 3, QStringLiteral("commeditor")},
-          {QStringLiteral("Satellite Selection"), 0, QStringLiteral("satselection")},
-          {QStringLiteral("Satellite List"), 1, QStringLiteral("satlist")},
-          {QStringLiteral("Satellite Search"), 1, QStringLiteral("satsearch")},
-          {QStringLiteral("Preferences"), 0, QStringLiteral("preferences")},
-          {QStringLiteral("Information"), 0, QStringLiteral("information")}}},
-        {QStringLiteral("Miscellaneous"),
-         {{QStringLiteral("TLE Files"), 0, QStringLiteral("tlefiles")},
-          {QStringLiteral("Screen Navigation"), 0, QStringLiteral("navigation")},
-          {QStringLiteral("Accuracy of Information"), 0, QStringLiteral("accuracy")}}},
-        {QStringLiteral("Getting Started"),
-         {{QStringLiteral("Initial Setup"), 0, QStringLiteral("setup")}}},
-        {QStringLiteral("About"),
-         {{QStringLiteral("About this program"), 0, QStringLiteral("about")}}}};
+        {tr("Overview"),
+         {{tr("General Overview and Introduction"), 0, QStringLiteral("overview")}}},
+        {tr("Displays"),
+         {{tr("Tracking"), 0, QStringLiteral("tracking")},
+          {tr("Timeline"), 1, QStringLiteral("timeline")},
+          {tr("Satellite 'Radar' Plot"), 1, QStringLiteral("radar")},
+          {tr("Footprint Display"), 2, QStringLiteral("footprint")},
+          {tr("Satellite Details"), 2, QStringLiteral("details")},
+          {tr("Frequency Editor"), 3, QStringLiteral("freqeditor")},
+          {tr("Comments Editor"), 3, QStringLiteral("commeditor")},
+          {tr("Satellite Selection"), 0, QStringLiteral("satselection")},
+          {tr("Satellite List"), 1, QStringLiteral("satlist")},
+          {tr("Satellite Search"), 1, QStringLiteral("satsearch")},
+          {tr("Preferences"), 0, QStringLiteral("preferences")},
+          {tr("Information"), 0, QStringLiteral("information")}}},
+        {tr("Miscellaneous"),
+         {{tr("TLE Files"), 0, QStringLiteral("tlefiles")},
+          {tr("Screen Navigation"), 0, QStringLiteral("navigation")},
+          {tr("Accuracy of Information"), 0, QStringLiteral("accuracy")}}},
+        {tr("Getting Started"), {{tr("Initial Setup"), 0, QStringLiteral("setup")}}},
+        {tr("About"), {{tr("About this program"), 0, QStringLiteral("about")}}}};
     return topics;
 }
 

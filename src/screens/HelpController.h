@@ -2,6 +2,7 @@
 // a tap opens the topic's text.
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <vector>
@@ -21,6 +22,8 @@ struct HelpSection {
 };
 
 class HelpController : public ViewController, public TableViewDataSource, public TableViewDelegate {
+    Q_DECLARE_TR_FUNCTIONS(HelpController)
+
 public:
     HelpController();
 

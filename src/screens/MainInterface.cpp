@@ -23,16 +23,18 @@ const std::array<QString, 4> tabIcons{
 
 void addStack(MainInterface& tabs, std::unique_ptr<ViewController> root, const QString& title) {
     const int index = tabs.addTab(new NavigationController(std::move(root)), title);
-    tabs.setTabToolTip(index, QStringLiteral("%1 (Ctrl+%2)").arg(title).arg(index + 1));
+    tabs.setTabToolTip(
+        index,
+        QCoreApplication::translate("MainInterface", "%1 (Ctrl+%2)").arg(title).arg(index + 1));
 }
 
 }  // namespace
 
 MainInterface::MainInterface(QWidget* parent) : TabBarController(parent) {
-    addStack(*this, std::make_unique<FirstViewController>(), QStringLiteral("Tracking"));
-    addStack(*this, std::make_unique<CategorySelectionController>(), QStringLiteral("Satellites"));
-    addStack(*this, std::make_unique<PreferencesController>(), QStringLiteral("Preferences"));
-    addStack(*this, std::make_unique<HelpController>(), QStringLiteral("Help"));
+    addStack(*this, std::make_unique<FirstViewController>(), tr("Tracking"));
+    addStack(*this, std::make_unique<CategorySelectionController>(), tr("Satellites"));
+    addStack(*this, std::make_unique<PreferencesController>(), tr("Preferences"));
+    addStack(*this, std::make_unique<HelpController>(), tr("Help"));
     tintIcons();
     // The four tabs share the window's width, as on a phone, rather than scrolling.
     setIconSize(tabIconSize);

@@ -5,6 +5,7 @@
 // shown list's editing on and off, and Ctrl+Q closes the window.
 #pragma once
 
+#include <QCoreApplication>
 #include <QKeySequence>
 #include <functional>
 
@@ -13,6 +14,8 @@
 class NavigationController;
 
 class MainInterface : public TabBarController {
+    Q_DECLARE_TR_FUNCTIONS(MainInterface)
+
 public:
     explicit MainInterface(QWidget* parent = nullptr);
 

@@ -70,7 +70,7 @@ void PassViewController::loadView() {
     radarView_ = new RadarView;
     passDataView_ = new QPlainTextEdit;
     passDataView_->setReadOnly(true);
-    passDataView_->setAccessibleName(QStringLiteral("Frequencies and comments"));
+    passDataView_->setAccessibleName(tr("Frequencies and comments"));
     setView(new PassView(radarView_, passDataView_));
 }
 
@@ -98,12 +98,12 @@ QString PassViewController::passDataText() const {
     QString text;
     for (const FrequencyRecord& record :
          targetSatellite_->frequencyInfo().value_or(QList<FrequencyRecord>())) {
-        text += QStringLiteral("Uplink: %1  DownLink: %2\n")
+        text += tr("Uplink: %1  DownLink: %2\n")
                     .arg(argument(record.uplink), argument(record.downlink));
-        if (record.comment) text += QStringLiteral("   Comment: %1\n\n").arg(*record.comment);
+        if (record.comment) text += tr("   Comment: %1\n\n").arg(*record.comment);
     }
     const QString comments = argument(targetSatellite_->comments());
-    if (!comments.isEmpty()) text += QStringLiteral("Comments:\n%1\n").arg(comments);
+    if (!comments.isEmpty()) text += tr("Comments:\n%1\n").arg(comments);
     return text;
 }
 
@@ -111,16 +111,15 @@ QString PassViewController::passDataText() const {
 void PassViewController::placeBarButton() {
     if (specificPass_) {
         auto* footprint = new QToolButton;
-        footprint->setText(QStringLiteral("Footprint"));
+        footprint->setText(tr("Footprint"));
         footprint->setAutoRaise(true);
         QObject::connect(footprint, &QToolButton::clicked, this, [this] { footprintClicked(); });
         setRightBarButtonItem(footprint);
         return;
     }
-    footprintDetailsButton_ =
-        new SegmentedControl({QStringLiteral("Footprint"), QStringLiteral("Details")});
+    footprintDetailsButton_ = new SegmentedControl({tr("Footprint"), tr("Details")});
     footprintDetailsButton_->setMomentary(true);
-    footprintDetailsButton_->setAccessibleName(QStringLiteral("Footprint and details"));
+    footprintDetailsButton_->setAccessibleName(tr("Footprint and details"));
     footprintDetailsButton_->setAction(
         [this] { footprintDetailsButton(*footprintDetailsButton_); });
     setRightBarButtonItem(footprintDetailsButton_);

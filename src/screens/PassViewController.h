@@ -2,6 +2,7 @@
 // records and comment, and the way to its footprint map and its details.
 #pragma once
 
+#include <QCoreApplication>
 #include <memory>
 
 #include "Accelerometer.h"
@@ -17,6 +18,8 @@ class SkelvorAppDelegate;
 class Timer;
 
 class PassViewController : public ViewController {
+    Q_DECLARE_TR_FUNCTIONS(PassViewController)
+
 public:
     // Shows the satellite's pass under way or the next one, or the given pass until it ends.
     PassViewController(std::shared_ptr<SatelliteData> satellite,

@@ -33,12 +33,16 @@ constexpr int widestForm = 34;  // ems: wider windows centre the form
 
 // The screen's words, in one place.
 namespace text {
-const QString unreadable = QStringLiteral("“%1” is not a number; the value in use stays.");
-const QString outOfRange = QStringLiteral("%1 is outside %2 to %3; the value in use stays.");
-const QString notALocator =
-    QStringLiteral("“%1” is not a locator of 4, 6 or 8 characters; the position stays.");
-const QString timelineHeld = QStringLiteral("The timeline spans %1 to %2 hours.");
-const QString note = QStringLiteral(
+const char* const unreadable =
+    QT_TRANSLATE_NOOP("PreferencesController", "“%1” is not a number; the value in use stays.");
+const char* const outOfRange =
+    QT_TRANSLATE_NOOP("PreferencesController", "%1 is outside %2 to %3; the value in use stays.");
+const char* const notALocator = QT_TRANSLATE_NOOP(
+    "PreferencesController", "“%1” is not a locator of 4, 6 or 8 characters; the position stays.");
+const char* const timelineHeld =
+    QT_TRANSLATE_NOOP("PreferencesController", "The timeline spans %1 to %2 hours.");
+const char* const note = QT_TRANSLATE_NOOP(
+    "PreferencesController",
     "North and east are positive. Type decimal degrees (51.5) or degrees, minutes and seconds "
     "(51 30 15), or a Maidenhead locator (JO01 or JO01ab).");
 }  // namespace text
@@ -163,7 +167,7 @@ std::int32_t passDaysShown(double passTimetableDuration) {
 }  // namespace
 
 PreferencesController::PreferencesController() : appDelegate_(SkelvorAppDelegate::shared()) {
-    setTitle(QStringLiteral("Preferences"));
+    setTitle(tr("Preferences"));
 }
 
 void PreferencesController::loadView() {
@@ -190,11 +194,11 @@ void PreferencesController::buildForm(QWidget* content) {
     form->setContentsMargins(10, 12, 10, 8);
     form->setSpacing(6);
 
-    useUTCSwitch_ = makeSwitch(QStringLiteral("UTC"), QStringLiteral("Local"));
+    useUTCSwitch_ = makeSwitch(tr("UTC"), tr("Local"));
     useDecimalDegreesSwitch_ = makeSwitch(QStringLiteral("D.dd"), QStringLiteral("D°M'S\""));
-    showSunAndMoonSwitch_ = makeSwitch(QStringLiteral("ON"), QStringLiteral("OFF"));
-    showHeldAngleSwitch_ = makeSwitch(QStringLiteral("ON"), QStringLiteral("OFF"));
-    showFootprintTrackSwitch_ = makeSwitch(QStringLiteral("ON"), QStringLiteral("OFF"));
+    showSunAndMoonSwitch_ = makeSwitch(tr("ON"), tr("OFF"));
+    showHeldAngleSwitch_ = makeSwitch(tr("ON"), tr("OFF"));
+    showFootprintTrackSwitch_ = makeSwitch(tr("ON"), tr("OFF"));
     alignSwitchWidths({useUTCSwitch_, useDecimalDegreesSwitch_, showSunAndMoonSwitch_,
                        showHeldAngleSwitch_, showFootprintTrackSwitch_});
     const QString widestNumber = QStringLiteral("-00000");
@@ -212,29 +216,29 @@ void PreferencesController::buildForm(QWidget* content) {
         QLabel* problem = group.addRow(caption, control);
         if (auto* field = dynamic_cast<TextField*>(control)) problems_[field] = problem;
     };
-    FormGroup time(*form, QStringLiteral("Time and coordinates"));
-    row(time, QStringLiteral("Show times in"), useUTCSwitch_);
-    row(time, QStringLiteral("Show coordinates as"), useDecimalDegreesSwitch_);
+    FormGroup time(*form, tr("Time and coordinates"));
+    row(time, tr("Show times in"), useUTCSwitch_);
+    row(time, tr("Show coordinates as"), useDecimalDegreesSwitch_);
 
-    FormGroup displays(*form, QStringLiteral("Displays"));
-    row(displays, QStringLiteral("Show Sun and Moon"), showSunAndMoonSwitch_);
-    row(displays, QStringLiteral("Show holding angle"), showHeldAngleSwitch_);
-    row(displays, QStringLiteral("Show ground track"), showFootprintTrackSwitch_);
+    FormGroup displays(*form, tr("Displays"));
+    row(displays, tr("Show Sun and Moon"), showSunAndMoonSwitch_);
+    row(displays, tr("Show holding angle"), showHeldAngleSwitch_);
+    row(displays, tr("Show ground track"), showFootprintTrackSwitch_);
 
-    FormGroup passes(*form, QStringLiteral("Passes"));
-    row(passes, QStringLiteral("Minimum elevation (°)"), minimumElevationField_);
-    row(passes, QStringLiteral("List passes for (days)"), passDays_);
-    row(passes, QStringLiteral("Timeline span (hours)"), timelineDuration_);
+    FormGroup passes(*form, tr("Passes"));
+    row(passes, tr("Minimum elevation (°)"), minimumElevationField_);
+    row(passes, tr("List passes for (days)"), passDays_);
+    row(passes, tr("Timeline span (hours)"), timelineDuration_);
 
-    FormGroup elements(*form, QStringLiteral("Element sets"));
-    row(elements, QStringLiteral("Update every (days)"), tleUpdateDays_);
+    FormGroup elements(*form, tr("Element sets"));
+    row(elements, tr("Update every (days)"), tleUpdateDays_);
 
-    FormGroup observer(*form, QStringLiteral("Observer"));
-    row(observer, QStringLiteral("Latitude"), latitude_);
-    row(observer, QStringLiteral("Longitude"), longitude_);
-    row(observer, QStringLiteral("Altitude (m)"), altitude_);
-    row(observer, QStringLiteral("Locator"), locator_);
-    observer.addNote(text::note);
+    FormGroup observer(*form, tr("Observer"));
+    row(observer, tr("Latitude"), latitude_);
+    row(observer, tr("Longitude"), longitude_);
+    row(observer, tr("Altitude (m)"), altitude_);
+    row(observer, tr("Locator"), locator_);
+    observer.addNote(tr(text::note));
     form->addStretch(1);
 }
 
@@ -333,11 +337,12 @@ std::optional<double> PreferencesController::readField(TextField& field, const Q
             showProblem(field, QString());
             return reading.value;
         case preferences::FieldProblem::unreadable:
-            showProblem(field, text::unreadable.arg(typed.trimmed()));
+            showProblem(field, tr(text::unreadable).arg(typed.trimmed()));
             break;
         case preferences::FieldProblem::outOfRange:
-            showProblem(field, text::outOfRange.arg(numberText(reading.value), numberText(lowest),
-                                                    numberText(highest)));
+            showProblem(field, tr(text::outOfRange)
+                                   .arg(numberText(reading.value), numberText(lowest),
+                                        numberText(highest)));
             break;
     }
     field.setText(inUse);
@@ -404,16 +409,16 @@ void PreferencesController::tleUpdateDaysAltered(const QString& typed) {
 // when the typed number was outside it.
 void PreferencesController::timelineDurationAltered(const QString& typed) {
     if (!beginsWithNumber(typed)) {
-        showProblem(*timelineDuration_, text::unreadable.arg(typed.trimmed()));
+        showProblem(*timelineDuration_, tr(text::unreadable).arg(typed.trimmed()));
         timelineDuration_->setText(integerText(appDelegate_->timelineDuration()));
         return;
     }
     const std::int32_t asked = leadingInt(typed);
     const std::int32_t hours = preferences::timelineDurationFor(asked);
-    showProblem(*timelineDuration_, hours == asked
-                                        ? QString()
-                                        : text::timelineHeld.arg(preferences::shortestTimeline)
-                                              .arg(preferences::longestTimeline));
+    showProblem(*timelineDuration_, hours == asked ? QString()
+                                                   : tr(text::timelineHeld)
+                                                         .arg(preferences::shortestTimeline)
+                                                         .arg(preferences::longestTimeline));
     if (hours != asked) timelineDuration_->setText(integerText(hours));
     appDelegate_->setTimelineDuration(hours);
     appDelegate_->setPreferencesAltered(true);
@@ -433,10 +438,11 @@ void PreferencesController::coordinateAltered(TextField& field, const QString& t
     const std::optional<double> read = preferences::readDegrees(typed);
     const auto [lowest, highest] = preferences::latitudeRange;
     if (!read) {
-        showProblem(field, text::unreadable.arg(typed.trimmed()));
+        showProblem(field, tr(text::unreadable).arg(typed.trimmed()));
     } else if (axis == Axis::latitude && (*read < lowest || *read > highest)) {
-        showProblem(field, text::outOfRange.arg(numberText(*read), numberText(lowest),
-                                                numberText(highest)));
+        showProblem(
+            field,
+            tr(text::outOfRange).arg(numberText(*read), numberText(lowest), numberText(highest)));
     } else {
         showProblem(field, QString());
         const double degrees = *preferences::parseCoordinate(typed, axis);
@@ -467,7 +473,7 @@ void PreferencesController::altitudeAltered(const QString& typed) {
 void PreferencesController::locatorAltered(const QString& typed) {
     const std::optional<maidenhead::Position> centre = maidenhead::centreOf(typed);
     if (!centre) {
-        showProblem(*locator_, text::notALocator.arg(typed.trimmed()));
+        showProblem(*locator_, tr(text::notALocator).arg(typed.trimmed()));
         showObserver();
         return;
     }

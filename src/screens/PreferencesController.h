@@ -5,6 +5,7 @@
 // use.
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QString>
 #include <map>
@@ -19,6 +20,8 @@ class QLabel;
 class SkelvorAppDelegate;
 
 class PreferencesController : public ViewController {
+    Q_DECLARE_TR_FUNCTIONS(PreferencesController)
+
 public:
     PreferencesController();
 

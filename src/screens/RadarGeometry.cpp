@@ -1,5 +1,6 @@
 #include "RadarGeometry.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -38,17 +39,20 @@ RadarGrid radarGrid(const RadarFrame& frame, const TextMetrics& metrics) {
     const QPointF c = frame.centre();
     const float m = frame.maxRadius;
     const double line = metrics.lineSpacing;
+    const QString west = QCoreApplication::translate("RadarGeometry", "W");
     return {
         .vertical = QLineF(c.x(), 0.0, c.x(), h),
         .horizontal = QLineF(0.0, c.y(), w, c.y()),
         .centre = c,
         .ringRadii = {m, (m + m) / 3.0f, m / 3.0f},
         .letters = {{
-            {QPointF(c.x() + letterGap, c.y() - m - line), QStringLiteral("N")},
-            {QPointF(c.x() + m + letterGap, c.y() - line), QStringLiteral("E")},
-            {QPointF(c.x() + letterGap, c.y() + m), QStringLiteral("S")},
-            {QPointF(c.x() - m - letterGap - metrics.width(QStringLiteral("W")), c.y() - line),
-             QStringLiteral("W")},
+            {QPointF(c.x() + letterGap, c.y() - m - line),
+             QCoreApplication::translate("RadarGeometry", "N")},
+            {QPointF(c.x() + m + letterGap, c.y() - line),
+             QCoreApplication::translate("RadarGeometry", "E")},
+            {QPointF(c.x() + letterGap, c.y() + m),
+             QCoreApplication::translate("RadarGeometry", "S")},
+            {QPointF(c.x() - m - letterGap - metrics.width(west), c.y() - line), west},
         }},
     };
 }

@@ -1,5 +1,6 @@
 #include "RadarTextLayout.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <cmath>
 
@@ -67,7 +68,8 @@ std::vector<PlotText> placeLines(Corner corner, const std::vector<QString>& line
 RadarFrame fitFrame(QSizeF size, const std::vector<QRectF>& keepClear, const TextMetrics& metrics) {
     const QPointF c(size.width() / 2, size.height() / 2);
     const double letterWidth =
-        std::max(metrics.width(QStringLiteral("W")), metrics.width(QStringLiteral("E")));
+        std::max(metrics.width(QCoreApplication::translate("RadarGeometry", "W")),
+                 metrics.width(QCoreApplication::translate("RadarGeometry", "E")));
     double radius = largestShare * std::min(size.width(), size.height());
     radius = std::min({radius, c.x() - letterGap - letterWidth, c.y() - metrics.lineSpacing});
     for (const QRectF& block : keepClear) {

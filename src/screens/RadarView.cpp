@@ -53,7 +53,8 @@ bool hasEnded(const PassData& pass, Date now) {
 
 // The line naming the zone of the plot's clock times.
 QString zoneLine(const SettingsStore& settings) {
-    return QStringLiteral("Times: %1").arg(settings.zoneAbbreviation(settings.now()));
+    return QCoreApplication::translate("RadarView", "Times: %1")
+        .arg(settings.zoneAbbreviation(settings.now()));
 }
 
 }  // namespace
@@ -61,7 +62,7 @@ QString zoneLine(const SettingsStore& settings) {
 RadarView::RadarView(QWidget* parent) : DescribedView(parent) {
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    setAccessibleName(QStringLiteral("Radar plot"));
+    setAccessibleName(tr("Radar plot"));
 }
 
 RadarView::~RadarView() = default;

@@ -5,6 +5,7 @@
 // stand in the view's corners, and the sky's ring is as large as they leave room for.
 #pragma once
 
+#include <QCoreApplication>
 #include <memory>
 #include <vector>
 
@@ -18,6 +19,8 @@ class SatelliteData;
 class SettingsStore;
 
 class RadarView : public DescribedView {
+    Q_DECLARE_TR_FUNCTIONS(RadarView)
+
 public:
     explicit RadarView(QWidget* parent = nullptr);
     ~RadarView() override;

@@ -1,16 +1,26 @@
 #include "SatelliteChoice.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace selection {
 
 const std::array<QString, statusSectionCount>& statusSectionNames() {
     static const std::array<QString, statusSectionCount> names = {
-        QStringLiteral("Operational"),     QStringLiteral("Partially Operational"),
-        QStringLiteral("Not Operational"), QStringLiteral("On Standby"),
-        QStringLiteral("Spare"),           QStringLiteral("Extended"),
-        QStringLiteral("Unknown")};
+        QStringLiteral(QT_TRANSLATE_NOOP("SatelliteChoice", "Operational")),
+        QStringLiteral(QT_TRANSLATE_NOOP("SatelliteChoice", "Partially Operational")),
+        QStringLiteral(QT_TRANSLATE_NOOP("SatelliteChoice", "Not Operational")),
+        QStringLiteral(QT_TRANSLATE_NOOP("SatelliteChoice", "On Standby")),
+        QStringLiteral(QT_TRANSLATE_NOOP("SatelliteChoice", "Spare")),
+        QStringLiteral(QT_TRANSLATE_NOOP("SatelliteChoice", "Extended")),
+        QStringLiteral(QT_TRANSLATE_NOOP("SatelliteChoice", "Unknown"))};
     return names;
+}
+
+// The status names are the element sets' own words; the screens show them in the user's
+// language.
+QString shownStatus(const QString& status) {
+    return QCoreApplication::translate("SatelliteChoice", status.toUtf8().constData());
 }
 
 QStringList sortedPlainly(QStringList names) {

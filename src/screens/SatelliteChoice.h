@@ -17,6 +17,8 @@ using Catalogue = QMap<QString, SkelvorAppDelegate::CategoryTable>;
 // The status sections of a category, in the order shown.
 inline constexpr std::size_t statusSectionCount = 7;
 const std::array<QString, statusSectionCount>& statusSectionNames();
+// A status name as the screens show it, in the user's language.
+QString shownStatus(const QString& status);
 
 // Sorted by plain comparison of the characters' codes: capitals before small letters.
 QStringList sortedPlainly(QStringList names);

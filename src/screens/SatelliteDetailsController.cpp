@@ -32,10 +32,14 @@ TableViewCell recordCell(const FrequencyRecord& record) {
     TableViewCell cell;
     cell.accessory = AccessoryType::disclosureIndicator;
     cell.lines.push_back(
-        {captioned(QStringLiteral("Uplink"), record.uplink.value_or(QString())),
-         captioned(QStringLiteral("Downlink"), record.downlink.value_or(QString()))});
+        {captioned(QCoreApplication::translate("SatelliteDetailsController", "Uplink"),
+                   record.uplink.value_or(QString())),
+         captioned(QCoreApplication::translate("SatelliteDetailsController", "Downlink"),
+                   record.downlink.value_or(QString()))});
     CellItem activity{QString(),
-                      record.active ? QStringLiteral("Active") : QStringLiteral("Inactive"),
+                      record.active
+                          ? QCoreApplication::translate("SatelliteDetailsController", "Active")
+                          : QCoreApplication::translate("SatelliteDetailsController", "Inactive"),
                       TextStyle::emphasis, CellColour::text, CellButton{}};
     // The active record's button is lit in the same colours in every palette.
     if (record.active) activity.button = CellButton{QColor(Qt::yellow), QColor(Qt::red)};
@@ -47,8 +51,9 @@ TableViewCell recordCell(const FrequencyRecord& record) {
 
 TableViewCell newRecordCell() {
     TableViewCell cell;
-    cell.lines = {cellLine(QStringLiteral("Enter new frequency data here"), TextStyle::emphasis,
-                           CellColour::placeholder)};
+    cell.lines = {cellLine(
+        QCoreApplication::translate("SatelliteDetailsController", "Enter new frequency data here"),
+        TextStyle::emphasis, CellColour::placeholder)};
     return cell;
 }
 
@@ -145,12 +150,12 @@ int SatelliteDetailsController::numberOfRowsInSection(int section) {
 QString SatelliteDetailsController::titleForHeaderInSection(int section) {
     switch (section) {
         case frequencySection:
-            return QStringLiteral("Frequency Information");
+            return tr("Frequency Information");
         case commentSection:
-            return QStringLiteral("Comments");
+            return tr("Comments");
         default:
             // The passes' times are in the zone named here, once for all of them.
-            return QStringLiteral("Future Passes (%1)")
+            return tr("Future Passes (%1)")
                 .arg(appDelegate_->zoneAbbreviation(appDelegate_->now()));
     }
 }
@@ -169,10 +174,10 @@ TableViewCell SatelliteDetailsController::passCell(const PassData& pass) const {
         return date ? appDelegate_->formatTime(*date, passTimePattern) : QString();
     };
     TableViewCell cell;
-    cell.lines.push_back({captioned(QStringLiteral("AOS"), time(pass.aos())),
-                          captioned(QStringLiteral("LOS"), time(pass.los()))});
-    cell.lines.push_back({captioned(QStringLiteral("Max Elevation"),
-                                    QString::asprintf("%d °", pass.highestElevation()))});
+    cell.lines.push_back(
+        {captioned(tr("AOS"), time(pass.aos())), captioned(tr("LOS"), time(pass.los()))});
+    cell.lines.push_back(
+        {captioned(tr("Max Elevation"), QString::asprintf("%d °", pass.highestElevation()))});
     return cell;
 }
 

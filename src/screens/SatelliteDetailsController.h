@@ -3,6 +3,7 @@
 // them marked active; a future pass opens the pass screen for it.
 #pragma once
 
+#include <QCoreApplication>
 #include <memory>
 #include <vector>
 
@@ -17,6 +18,8 @@ class TableView;
 class SatelliteDetailsController : public ViewController,
                                    public TableViewDataSource,
                                    public TableViewDelegate {
+    Q_DECLARE_TR_FUNCTIONS(SatelliteDetailsController)
+
 public:
     // The screen takes its satellite from the delegate's current satellite when its view loads.
     SatelliteDetailsController();

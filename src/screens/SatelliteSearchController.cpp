@@ -30,7 +30,7 @@ void SatelliteSearchController::viewDidLoad() {
     searchBar_->setAutocorrection(false);
     searchBar_->setCapitalizesAllCharacters(true);
     searchBar_->setShowsCancelButton(true);
-    searchBar_->textField()->setPlaceholderText(QStringLiteral("Satellite name"));
+    searchBar_->textField()->setPlaceholderText(tr("Satellite name"));
     searchBar_->setDelegate(this);
     resultList_->setDataSource(this);
     resultList_->setDelegate(this);
@@ -81,7 +81,8 @@ TableViewCell SatelliteSearchController::cellForRow(IndexPath path) {
     cell.lines = {cellLine(satellite.commonName(), TextStyle::title)};
     cell.side = {
         cellLine(matchingCategoryNames_.at(path.row), TextStyle::emphasis, CellColour::accent),
-        cellLine(satellite.operationalStatus(), TextStyle::emphasis, CellColour::accent)};
+        cellLine(selection::shownStatus(satellite.operationalStatus()), TextStyle::emphasis,
+                 CellColour::accent)};
     cell.checkable = true;
     cell.accessory = isSelectedHere(&satellite) ? AccessoryType::checkmark : AccessoryType::none;
     return cell;

@@ -4,6 +4,7 @@
 // drops the satellite.
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QSet>
 #include <QStringList>
@@ -21,6 +22,8 @@ class SatelliteSearchController : public ViewController,
                                   public TableViewDataSource,
                                   public TableViewDelegate,
                                   public SearchBarDelegate {
+    Q_DECLARE_TR_FUNCTIONS(SatelliteSearchController)
+
 public:
     SatelliteSearchController();
 

@@ -45,7 +45,8 @@ int SatelliteSelectionController::numberOfRowsInSection(int section) {
 }
 
 QString SatelliteSelectionController::titleForHeaderInSection(int section) {
-    return selection::statusSectionNames().at(static_cast<std::size_t>(section));
+    return selection::shownStatus(
+        selection::statusSectionNames().at(static_cast<std::size_t>(section)));
 }
 
 const QString& SatelliteSelectionController::nameAt(IndexPath path) const {

@@ -23,7 +23,7 @@ constexpr int maxPassesPerRow = 10;
 }  // namespace
 
 TimelineController::TimelineController() : appDelegate_(SkelvorAppDelegate::shared()) {
-    setTitle(QStringLiteral("Timeline"));
+    setTitle(tr("Timeline"));
 }
 
 TimelineController::~TimelineController() {
@@ -39,7 +39,7 @@ ScrollView* TimelineController::scrollView() const { return scrollView_; }
 void TimelineController::loadView() {
     scrollView_ = new ScrollView;
     scrollView_->setShowsFocus(true);
-    scrollView_->setAccessibleName(QStringLiteral("Timeline of the coming passes"));
+    scrollView_->setAccessibleName(tr("Timeline of the coming passes"));
     scrollView_->setResizeAction([this] { fitContent(); });
     scrollView_->setKeyAction([this](QKeyEvent* event) { return handleKey(event); });
     scrollView_->setScrollAction([this] { redraw(); });
@@ -60,7 +60,7 @@ void TimelineController::createSubviews() {
     view2_ = new TimelineView(scrollView_->content());
     view1_->setParentController(this);
     view2_->setParentController(this);
-    view2_->setAccessibleName(QStringLiteral("Timeline, later hours"));
+    view2_->setAccessibleName(tr("Timeline, later hours"));
     fitContent();
 }
 
@@ -209,7 +209,7 @@ QString TimelineController::describeBar(const timeline::TimelineHit& bar) const 
     const auto time = [this](std::optional<Date> date) {
         return date ? appDelegate_->formatTime(*date, QStringLiteral("HH:mm")) : QString();
     };
-    return QStringLiteral("%1, pass from %2 to %3 %4")
+    return tr("%1, pass from %2 to %3 %4")
         .arg(satelliteName(bar.row), time(pass.aos()), time(pass.los()),
              appDelegate_->zoneAbbreviation(pass.aos().value_or(appDelegate_->now())));
 }

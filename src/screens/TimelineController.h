@@ -6,6 +6,7 @@
 // position and the settings.
 #pragma once
 
+#include <QCoreApplication>
 #include <QPointer>
 #include <QRectF>
 #include <QString>
@@ -33,6 +34,8 @@ struct TimelineEntry {
 using TimelineEntries = std::vector<TimelineEntry>;
 
 class TimelineController : public ViewController {
+    Q_DECLARE_TR_FUNCTIONS(TimelineController)
+
 public:
     TimelineController();
     ~TimelineController() override;

@@ -48,7 +48,7 @@ void drawAxis(DrawingContext& context, const timeline::TimelineAxis& axis, const
 TimelineView::TimelineView(QWidget* parent) : DescribedView(parent) {
     setBackgroundRole(QPalette::Base);
     setAutoFillBackground(true);
-    setAccessibleName(QStringLiteral("Timeline"));
+    setAccessibleName(tr("Timeline"));
 }
 
 void TimelineView::paintEvent(QPaintEvent*) {

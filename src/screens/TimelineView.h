@@ -5,12 +5,16 @@
 // opens its pass; the bar the keyboard stands on is framed.
 #pragma once
 
+#include <QCoreApplication>
+
 #include "DescribedView.h"
 
 class SkelvorAppDelegate;
 class TimelineController;
 
 class TimelineView : public DescribedView {
+    Q_DECLARE_TR_FUNCTIONS(TimelineView)
+
 public:
     // The controller places the view: the left or the right half of its content.
     explicit TimelineView(QWidget* parent = nullptr);

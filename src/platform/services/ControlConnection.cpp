@@ -1,5 +1,6 @@
 #include "ControlConnection.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 namespace {
@@ -10,23 +11,24 @@ const QString reportPrefix = QStringLiteral("RPRT ");
 QString errorMeaning(int code) {
     switch (code) {
         case -1:
-            return QStringLiteral("invalid parameter");
+            return QCoreApplication::translate("ControlConnection", "invalid parameter");
         case -4:
-            return QStringLiteral("not implemented");
+            return QCoreApplication::translate("ControlConnection", "not implemented");
         case -5:
-            return QStringLiteral("the radio did not answer the daemon");
+            return QCoreApplication::translate("ControlConnection",
+                                               "the radio did not answer the daemon");
         case -6:
-            return QStringLiteral("input/output error");
+            return QCoreApplication::translate("ControlConnection", "input/output error");
         case -8:
-            return QStringLiteral("protocol error");
+            return QCoreApplication::translate("ControlConnection", "protocol error");
         case -9:
-            return QStringLiteral("command rejected");
+            return QCoreApplication::translate("ControlConnection", "command rejected");
         case -11:
-            return QStringLiteral("not available");
+            return QCoreApplication::translate("ControlConnection", "not available");
         case -12:
-            return QStringLiteral("VFO not targetable");
+            return QCoreApplication::translate("ControlConnection", "VFO not targetable");
         default:
-            return QStringLiteral("error");
+            return QCoreApplication::translate("ControlConnection", "error");
     }
 }
 
@@ -51,10 +53,13 @@ ControlConnection::ControlConnection(QObject* parent) : QObject(parent) {
     answerTimer_.setSingleShot(true);
     retryTimer_.setSingleShot(true);
     connect(&connectTimer_, &QTimer::timeout, this, [this] {
-        fail(QStringLiteral("no connection within %1 s").arg(seconds(limits_.connect)));
+        fail(QCoreApplication::translate("ControlConnection", "no connection within %1 s")
+                 .arg(seconds(limits_.connect)));
     });
-    connect(&answerTimer_, &QTimer::timeout, this,
-            [this] { fail(QStringLiteral("no answer within %1 s").arg(seconds(limits_.answer))); });
+    connect(&answerTimer_, &QTimer::timeout, this, [this] {
+        fail(QCoreApplication::translate("ControlConnection", "no answer within %1 s")
+                 .arg(seconds(limits_.answer)));
+    });
     connect(&retryTimer_, &QTimer::timeout, this, &ControlConnection::connectNow);
     connect(&socket_, &QTcpSocket::connected, this, [this] {
         connectTimer_.stop();
@@ -63,8 +68,9 @@ ControlConnection::ControlConnection(QObject* parent) : QObject(parent) {
     });
     connect(&socket_, &QTcpSocket::readyRead, this, &ControlConnection::readLines);
     connect(&socket_, &QTcpSocket::errorOccurred, this, [this] { fail(describe(socket_)); });
-    connect(&socket_, &QTcpSocket::disconnected, this,
-            [this] { fail(QStringLiteral("the daemon closed the connection")); });
+    connect(&socket_, &QTcpSocket::disconnected, this, [this] {
+        fail(QCoreApplication::translate("ControlConnection", "the daemon closed the connection"));
+    });
 }
 
 ControlConnection::~ControlConnection() {
@@ -90,8 +96,11 @@ void ControlConnection::close() {
     std::deque<Pending> unanswered;
     unanswered.swap(queue_);
     for (const Pending& pending : unanswered) {
-        answerLater(pending.handler,
-                    {pending.command.text, false, {}, QStringLiteral("the connection was closed")});
+        answerLater(pending.handler, {pending.command.text,
+                                      false,
+                                      {},
+                                      QCoreApplication::translate("ControlConnection",
+                                                                  "the connection was closed")});
     }
 }
 
@@ -113,12 +122,18 @@ void ControlConnection::setState(State state, const QString& problem) {
 
 void ControlConnection::send(const ControlCommand& command, Handler handler) {
     if (state_ != State::connected) {
-        answerLater(handler, {command.text, false, {}, QStringLiteral("not connected")});
+        answerLater(handler, {command.text,
+                              false,
+                              {},
+                              QCoreApplication::translate("ControlConnection", "not connected")});
         return;
     }
     if (static_cast<int>(queue_.size()) >= limits_.queue) {
-        answerLater(handler,
-                    {command.text, false, {}, QStringLiteral("too many commands waiting")});
+        answerLater(handler, {command.text,
+                              false,
+                              {},
+                              QCoreApplication::translate("ControlConnection",
+                                                          "too many commands waiting")});
         return;
     }
     queue_.push_back({command, std::move(handler)});
@@ -143,18 +158,23 @@ void ControlConnection::readLines() {
     while (state_ == State::connected) {
         if (!socket_.canReadLine()) {
             if (socket_.bytesAvailable() > maxLineLength) {
-                fail(QStringLiteral("an answer line longer than %1 bytes").arg(maxLineLength));
+                fail(QCoreApplication::translate("ControlConnection",
+                                                 "an answer line longer than %1 bytes")
+                         .arg(maxLineLength));
             }
             return;
         }
         const QByteArray bytes = socket_.readLine(maxLineLength + 2);
         if (!bytes.endsWith('\n')) {
-            fail(QStringLiteral("an answer line longer than %1 bytes").arg(maxLineLength));
+            fail(QCoreApplication::translate("ControlConnection",
+                                             "an answer line longer than %1 bytes")
+                     .arg(maxLineLength));
             return;
         }
         const QString line = QString::fromUtf8(bytes).trimmed();
         if (!written_) {
-            fail(QStringLiteral("the daemon sent text nobody asked for"));
+            fail(QCoreApplication::translate("ControlConnection",
+                                             "the daemon sent text nobody asked for"));
             return;
         }
         const ControlCommand& command = queue_.front().command;
@@ -165,16 +185,20 @@ void ControlConnection::readLines() {
                 finishCommand({command.text,
                                false,
                                {},
-                               QStringLiteral("RPRT %1 (%2)").arg(*code).arg(errorMeaning(*code))});
+                               QCoreApplication::translate("ControlConnection", "RPRT %1 (%2)")
+                                   .arg(*code)
+                                   .arg(errorMeaning(*code))});
             } else {
-                fail(QStringLiteral("the answer \"%1\" to \"%2\" is not the protocol's")
+                fail(QCoreApplication::translate(
+                         "ControlConnection", "the answer \"%1\" to \"%2\" is not the protocol's")
                          .arg(line, command.text));
                 return;
             }
             continue;
         }
         if (command.values == 0) {
-            fail(QStringLiteral("the answer \"%1\" to \"%2\" is not the protocol's")
+            fail(QCoreApplication::translate("ControlConnection",
+                                             "the answer \"%1\" to \"%2\" is not the protocol's")
                      .arg(line.left(40), command.text));
             return;
         }
@@ -206,7 +230,8 @@ void ControlConnection::fail(const QString& problem) {
     unanswered.swap(queue_);
     // The state changes first: dropping the socket reports the loss again, to no effect.
     setState(State::waitingToRetry,
-             QStringLiteral("%1; trying again in %2 s").arg(problem, seconds(retryDelay_)));
+             QCoreApplication::translate("ControlConnection", "%1; trying again in %2 s")
+                 .arg(problem, seconds(retryDelay_)));
     socket_.abort();
     retryTimer_.start(retryDelay_);
     retryDelay_ = std::min(retryDelay_ * 2, limits_.lastRetry);

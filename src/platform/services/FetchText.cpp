@@ -23,7 +23,7 @@ FetchResult readLocal(const QUrl& url, qint64 maxBytes) {
         if (file.open(QIODevice::ReadOnly)) {
             result.document = file.readAll();
         } else {
-            result.failure = QStringLiteral("no such file");
+            result.failure = QCoreApplication::translate("FetchText", "no such file");
         }
         return result;
     }
@@ -31,7 +31,9 @@ FetchResult readLocal(const QUrl& url, qint64 maxBytes) {
     if (file.outcome == FileContents::Outcome::read) {
         result.document = std::move(file.bytes);
     } else {
-        result.failure = file.error.isEmpty() ? QStringLiteral("no such file") : file.error;
+        result.failure = file.error.isEmpty()
+                             ? QCoreApplication::translate("FetchText", "no such file")
+                             : file.error;
     }
     return result;
 }
@@ -69,7 +71,8 @@ TextFetch::TextFetch(const QUrl& url, const FetchDeadlines& deadlines, TextKind 
     if (url.scheme() == u"qrc" || url.isLocalFile()) {
         finish(readLocal(url, maxBytes_));
     } else if (!isNetworkAddress(url)) {
-        finish({std::nullopt, 0, {}, QStringLiteral("not a web address")});
+        finish(
+            {std::nullopt, 0, {}, QCoreApplication::translate("FetchText", "not a web address")});
     } else {
         start(url);
     }
@@ -97,14 +100,16 @@ void TextFetch::start(const QUrl& url) {
     // Until the first answer the connect deadline runs; afterwards the no-progress one.
     for (QTimer* timer : {&overall_, &silence_}) timer->setSingleShot(true);
     QObject::connect(&overall_, &QTimer::timeout, &context_, [this] {
-        giveUp(QStringLiteral("the document was not whole after %1 s")
+        giveUp(QCoreApplication::translate("FetchText", "the document was not whole after %1 s")
                    .arg(seconds(deadlines_.overall)));
     });
     QObject::connect(&silence_, &QTimer::timeout, &context_, [this] {
-        giveUp(answered_ ? QStringLiteral("the server sent nothing for %1 s")
-                               .arg(seconds(deadlines_.noProgress))
-                         : QStringLiteral("the server did not answer within %1 s")
-                               .arg(seconds(deadlines_.connect)));
+        giveUp(
+            answered_
+                ? QCoreApplication::translate("FetchText", "the server sent nothing for %1 s")
+                      .arg(seconds(deadlines_.noProgress))
+                : QCoreApplication::translate("FetchText", "the server did not answer within %1 s")
+                      .arg(seconds(deadlines_.connect)));
     });
     overall_.start(deadlines_.overall);
     silence_.start(deadlines_.connect);
@@ -115,7 +120,8 @@ void TextFetch::headersArrived() {
     silence_.start(deadlines_.noProgress);
     const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
     if (length.isValid() && length.toLongLong() > maxBytes_) {
-        giveUp(QStringLiteral("the document is ") + tooLargeReason(maxBytes_));
+        giveUp(QCoreApplication::translate("FetchText", "the document is ") +
+               tooLargeReason(maxBytes_));
     }
 }
 
@@ -123,7 +129,8 @@ void TextFetch::bytesArrived() {
     silence_.start(deadlines_.noProgress);
     received_ += reply_->readAll();
     if (received_.size() > maxBytes_) {
-        return giveUp(QStringLiteral("the document is ") + tooLargeReason(maxBytes_));
+        return giveUp(QCoreApplication::translate("FetchText", "the document is ") +
+                      tooLargeReason(maxBytes_));
     }
     if (progress_) {
         const QVariant length = reply_->header(QNetworkRequest::ContentLengthHeader);
@@ -140,7 +147,8 @@ void TextFetch::transferEnded() {
     if (whole && isWanted(*reply_, kind_)) {
         result.document = received_;
     } else if (whole) {
-        result.failure = QStringLiteral("an HTML page came where a file was expected");
+        result.failure =
+            QCoreApplication::translate("FetchText", "an HTML page came where a file was expected");
     } else if (result.status == 0 || result.status == 200) {
         result.failure = reply_->errorString();
     }

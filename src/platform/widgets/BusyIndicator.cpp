@@ -1,5 +1,6 @@
 #include "BusyIndicator.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace {
@@ -10,7 +11,7 @@ constexpr int side = 37;
 BusyIndicator::BusyIndicator(QWidget* parent) : QWidget(parent) {
     setFixedSize(side + 20, side + 20);
     setAttribute(Qt::WA_TransparentForMouseEvents);
-    setAccessibleName(QStringLiteral("Busy"));
+    setAccessibleName(QCoreApplication::translate("BusyIndicator", "Busy"));
     turning_.setInterval(80);
     connect(&turning_, &QTimer::timeout, this, [this] {
         step_ = (step_ + 1) % spokes;

@@ -1,5 +1,6 @@
 #include "NavigationController.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QHideEvent>
 #include <QKeyEvent>
@@ -13,9 +14,10 @@ NavigationController::NavigationController(std::unique_ptr<ViewController> root,
       backButton_(new QToolButton),
       titleLabel_(new QLabel),
       pages_(new QStackedWidget) {
-    backButton_->setText(QStringLiteral("‹ Back"));
-    backButton_->setAccessibleName(QStringLiteral("Back"));
-    backButton_->setToolTip(QStringLiteral("Back (Escape, Alt+Left)"));
+    backButton_->setText(QCoreApplication::translate("NavigationController", "‹ Back"));
+    backButton_->setAccessibleName(QCoreApplication::translate("NavigationController", "Back"));
+    backButton_->setToolTip(
+        QCoreApplication::translate("NavigationController", "Back (Escape, Alt+Left)"));
     backButton_->setAutoRaise(true);
     connect(backButton_, &QToolButton::clicked, this, [this] { popViewControllerAnimated(true); });
     QFont titleFont = titleLabel_->font();

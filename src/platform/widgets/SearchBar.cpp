@@ -1,5 +1,6 @@
 #include "SearchBar.h"
 
+#include <QCoreApplication>
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -24,7 +25,7 @@ public:
 SearchBar::SearchBar(QWidget* parent)
     : QWidget(parent), field_(new QLineEdit), cancelButton_(new QToolButton) {
     field_->setClearButtonEnabled(true);
-    cancelButton_->setText(QStringLiteral("Cancel"));
+    cancelButton_->setText(QCoreApplication::translate("SearchBar", "Cancel"));
     cancelButton_->setAutoRaise(true);
     cancelButton_->hide();
     auto* layout = new QHBoxLayout(this);

@@ -1,5 +1,6 @@
 #include "Switch.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 #include <QPainterPath>
@@ -18,7 +19,9 @@ constexpr double shortestTrackRatio = 2.8;  // the least width, in track heights
 }  // namespace
 
 Switch::Switch(QWidget* parent)
-    : QAbstractButton(parent), onText_(QStringLiteral("ON")), offText_(QStringLiteral("OFF")) {
+    : QAbstractButton(parent),
+      onText_(QCoreApplication::translate("Switch", "ON")),
+      offText_(QCoreApplication::translate("Switch", "OFF")) {
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
     setCursor(Qt::PointingHandCursor);

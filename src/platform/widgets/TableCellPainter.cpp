@@ -1,5 +1,6 @@
 #include "TableCellPainter.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <cmath>
@@ -160,7 +161,8 @@ void TableCellPainter::paintRight(QPainter* painter, const QPalette& palette,
         painter->setBrush(Qt::NoBrush);
         painter->setPen(Qt::white);
         painter->setFont(fontFor(TextStyle::emphasis, table_->font()));
-        painter->drawText(regions.deleteConfirmation, Qt::AlignCenter, QStringLiteral("Delete"));
+        painter->drawText(regions.deleteConfirmation, Qt::AlignCenter,
+                          QCoreApplication::translate("TableView", "Delete"));
     }
     if (!regions.moveUp.isEmpty()) {
         paintTriangle(painter, regions.moveUp, true, faint(palette));

@@ -1,5 +1,6 @@
 #include "TableView.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -140,9 +141,10 @@ QRect TableView::rectForRow(IndexPath path) const {
 
 RowState TableView::rowState(IndexPath path) const {
     RowState state;
-    state.confirmationWidth = QFontMetricsF(fontFor(TextStyle::emphasis, font()))
-                                  .horizontalAdvance(QStringLiteral("Delete")) +
-                              confirmationPadding;
+    state.confirmationWidth =
+        QFontMetricsF(fontFor(TextStyle::emphasis, font()))
+            .horizontalAdvance(QCoreApplication::translate("TableView", "Delete")) +
+        confirmationPadding;
     if (pendingDeletion_ == path) state.deletion = RowDeletion::confirming;
     if (!editing_ || !dataSource_) return state;
     state.mode = TableMode::editing;

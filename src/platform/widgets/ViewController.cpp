@@ -1,5 +1,6 @@
 #include "ViewController.h"
 
+#include <QCoreApplication>
 #include <QToolButton>
 
 #include "NavigationController.h"
@@ -48,7 +49,8 @@ void ViewController::setRightBarButtonItem(QWidget* item) {
 void ViewController::setEditing(bool editing, bool) {
     editing_ = editing;
     if (editButton_)
-        editButton_->setText(editing ? QStringLiteral("Done") : QStringLiteral("Edit"));
+        editButton_->setText(editing ? QCoreApplication::translate("ViewController", "Done")
+                                     : QCoreApplication::translate("ViewController", "Edit"));
 }
 
 bool ViewController::toggleEditing() {
@@ -60,8 +62,10 @@ bool ViewController::toggleEditing() {
 QToolButton* ViewController::editButtonItem() {
     if (editButton_.isNull()) {
         editButton_ = new QToolButton;
-        editButton_->setText(editing_ ? QStringLiteral("Done") : QStringLiteral("Edit"));
-        editButton_->setToolTip(QStringLiteral("Edit the list (Ctrl+E)"));
+        editButton_->setText(editing_ ? QCoreApplication::translate("ViewController", "Done")
+                                      : QCoreApplication::translate("ViewController", "Edit"));
+        editButton_->setToolTip(
+            QCoreApplication::translate("ViewController", "Edit the list (Ctrl+E)"));
         QObject::connect(editButton_.data(), &QToolButton::clicked, this,
                          [this] { setEditing(!editing_, true); });
     }

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "LoopbackServer.h"
+#include "Translations.h"
 #include "update_fixture.h"
 
 using Fault = LoopbackServer::Fault;
@@ -20,7 +21,7 @@ constexpr double day = 86400.0;
 constexpr double two_hours = 7200.0;
 const QString read_error = QStringLiteral("Error reading TLE files");
 const QString standard_error = QStringLiteral(
-    "An error has ocurred while trying to read the TLE files. Please re-start the application "
+    "An error has occurred while trying to read the TLE files. Please re-start the application "
     "later on to pick up the latest TLE information");
 const QString forbidden_text = QStringLiteral(
     "GP data has not updated since your last successful download. Data is updated once every 2 "
@@ -36,6 +37,7 @@ QByteArray sampleFile(const QString& name) {
 class Update : public testing::Test {
 protected:
     void SetUp() override {
+        installTranslations({QStringLiteral("en")});  // the English plural forms
         app.setDataDirectory(directory.path());
         app.setCacheDirectory(directory.filePath("cache"));
         prepareForUpdates(app, server.url(), board, [this] { return clock; });
