@@ -8,6 +8,7 @@
 #include <QAbstractItemModelTester>
 #include <QApplication>
 #include <QTest>
+#include <cmath>
 #include <memory>
 
 #include "CellLayout.h"
@@ -211,6 +212,25 @@ TEST_F(Table, AssistiveTechnologyReadsRowsAsPhrasesAndHeadingsCannotBeChosen) {
     EXPECT_EQ(heading.data(Qt::AccessibleTextRole).toString(), "Records");
     EXPECT_EQ(table.model()->flags(heading), Qt::NoItemFlags);
     EXPECT_EQ(table.model()->index(1, 0).data(Qt::AccessibleTextRole).toString(), "A, x");
+}
+
+// Rows wrap to the table's width: a narrower table gives a long row more lines, and the row
+// takes the height they need instead of keeping the one it had (its last line cut off).
+TEST_F(Table, ANewWidthGivesRowsTheHeightTheirWrappedTextNeeds) {
+    rows.names[0] = QStringLiteral("a name long enough to wrap once the table is narrow");
+    table.reloadData();
+    QTest::qWait(0);
+    const int wide = table.rectForRow({0, 0}).height();
+    table.resize(140, 400);
+    const auto needed = [&] {
+        const QRect rect = table.rectForRow({0, 0});
+        return static_cast<int>(std::ceil(table.geometryForRow({0, 0}, rect).height));
+    };
+    ASSERT_TRUE(QTest::qWaitFor([&] {
+        return table.rectForRow({0, 0}).height() == needed();
+    })) << table.rectForRow({0, 0}).height()
+        << " for " << needed();
+    EXPECT_GT(table.rectForRow({0, 0}).height(), wide);
 }
 
 TEST(RowLayout, EditingMakesRoomForTheControlAndTheHandle) {

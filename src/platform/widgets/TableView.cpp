@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QResizeEvent>
 
 #include "TableCellPainter.h"
 #include "TableModel.h"
@@ -224,6 +225,14 @@ bool TableView::handleEditingPress(IndexPath path, QPointF point, const QRect& r
         return true;
     }
     return false;
+}
+
+// Rows wrap their texts to the table's width, so a new width (a scroll bar that came or went
+// included) gives them new heights; the list view alone lays rows out again only for a new
+// height.
+void TableView::resizeEvent(QResizeEvent* event) {
+    QListView::resizeEvent(event);
+    if (event->size().width() != event->oldSize().width()) scheduleDelayedItemsLayout();
 }
 
 void TableView::setPendingDeletion(std::optional<IndexPath> path) {
