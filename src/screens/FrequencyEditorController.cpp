@@ -3,6 +3,7 @@
 #include <QFormLayout>
 #include <QLabel>
 
+#include "ImportMark.h"
 #include "SatelliteData.h"
 #include "SkelvorAppDelegate.h"
 #include "TextField.h"
@@ -56,6 +57,10 @@ void FrequencyEditorController::loadView() {
     form->addRow(makeCaption(tr("Uplink"), uplinkValue_), uplinkValue_);
     form->addRow(makeCaption(tr("Downlink"), downlinkValue_), downlinkValue_);
     form->addRow(makeCaption(tr("Comment"), commentValue_), commentValue_);
+    importMark_ = new QLabel;
+    importMark_->setWordWrap(true);
+    importMark_->setForegroundRole(QPalette::PlaceholderText);
+    form->addRow(importMark_);
     setView(view);
 }
 
@@ -71,6 +76,13 @@ void FrequencyEditorController::viewWillAppear(bool) {
     uplinkValue_->setText(record.uplink.value_or(QString()));
     downlinkValue_->setText(record.downlink.value_or(QString()));
     commentValue_->setText(record.comment.value_or(QString()));
+    showImportMark();
+}
+
+void FrequencyEditorController::showImportMark() {
+    const QString mark = importNote(data().value_or(FrequencyRecord{}));
+    importMark_->setText(mark);
+    importMark_->setVisible(!mark.isEmpty());
 }
 
 void FrequencyEditorController::uplinkValueChanged(const QString& text) {
@@ -97,5 +109,6 @@ void FrequencyEditorController::changeData(std::optional<QString> FrequencyRecor
     QList<FrequencyRecord> records = *satellite_->frequencyInfo();
     records[index_].*entry = entryText(text);
     satellite_->setFrequencyInfo(std::move(records));
+    showImportMark();
     appDelegate_->setPreferencesAltered(true);
 }

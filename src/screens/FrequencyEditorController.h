@@ -12,6 +12,7 @@
 
 class SatelliteData;
 class SkelvorAppDelegate;
+class QLabel;
 class TextField;
 
 class FrequencyEditorController : public ViewController {
@@ -34,6 +35,8 @@ public:
     TextField* uplinkValue() const { return uplinkValue_; }
     TextField* downlinkValue() const { return downlinkValue_; }
     TextField* commentValue() const { return commentValue_; }
+    // Says that the record came from the transmitter import; hidden for the user's own.
+    QLabel* importMark() const { return importMark_; }
 
 protected:
     void loadView() override;
@@ -42,6 +45,7 @@ protected:
 private:
     // Changes the record in the satellite's list and asks for a save.
     void changeData(std::optional<QString> FrequencyRecord::*entry, const QString& text);
+    void showImportMark();
 
     SkelvorAppDelegate* appDelegate_;
     std::shared_ptr<SatelliteData> satellite_;
@@ -49,4 +53,5 @@ private:
     TextField* uplinkValue_ = nullptr;
     TextField* downlinkValue_ = nullptr;
     TextField* commentValue_ = nullptr;
+    QLabel* importMark_ = nullptr;
 };

@@ -5,6 +5,7 @@
 
 #include "CommentEditorController.h"
 #include "FrequencyEditorController.h"
+#include "ImportMark.h"
 #include "NavigationController.h"
 #include "PassData.h"
 #include "PassViewController.h"
@@ -45,6 +46,9 @@ TableViewCell recordCell(const FrequencyRecord& record) {
     if (record.active) activity.button = CellButton{QColor(Qt::yellow), QColor(Qt::red)};
     CellLine second{activity};
     if (record.comment) second.push_back(captioned(QString(), *record.comment));
+    const QString mark = importMark(record);
+    if (!mark.isEmpty())
+        second.push_back({QString(), mark, TextStyle::detail, CellColour::placeholder});
     cell.lines.push_back(second);
     return cell;
 }
