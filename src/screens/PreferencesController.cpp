@@ -4,6 +4,7 @@
 #include <QFrame>
 #include <QGridLayout>
 #include <QLabel>
+#include <QPushButton>
 #include <QStyle>
 #include <QStyleOptionFrame>
 #include <QVBoxLayout>
@@ -15,12 +16,16 @@
 #include "Angles.h"
 #include "LenientNumber.h"
 #include "Maidenhead.h"
+#include "NavigationController.h"
 #include "PreferenceLimits.h"
 #include "ScrollView.h"
+#include "SettingsForm.h"
 #include "SkelvorAppDelegate.h"
+#include "StationSettingsController.h"
 #include "Switch.h"
 #include "TextField.h"
 #include "TextStyle.h"
+#include "UpdateCategoriesController.h"
 
 namespace {
 
@@ -232,6 +237,19 @@ void PreferencesController::buildForm(QWidget* content) {
 
     FormGroup elements(*form, tr("Element sets"));
     row(elements, tr("Update every (days)"), tleUpdateDays_);
+    const auto open = [this](const char* text, auto makeScreen) {
+        return settings_form::makeOpeningButton(
+            QCoreApplication::translate("PreferencesController", text),
+            [this, makeScreen] { navigationController()->pushViewController(makeScreen(), true); });
+    };
+    row(elements, tr("Categories to update"),
+        open(QT_TRANSLATE_NOOP("PreferencesController", "Choose…"),
+             [] { return std::make_unique<UpdateCategoriesController>(); }));
+    FormGroup station(*form, tr("Radio and rotator"));
+    row(station, tr("Tracking and transmitters"),
+        open(QT_TRANSLATE_NOOP("PreferencesController", "Set up…"), [this] {
+            return std::make_unique<StationSettingsController>(appDelegate_->station());
+        }));
 
     FormGroup observer(*form, tr("Observer"));
     row(observer, tr("Latitude"), latitude_);
