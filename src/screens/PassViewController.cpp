@@ -17,6 +17,7 @@
 #include "SegmentedControl.h"
 #include "SkelvorAppDelegate.h"
 #include "Timer.h"
+#include "TrackingPanel.h"
 
 namespace {
 
@@ -26,30 +27,44 @@ constexpr int textLinesKept = 6;               // lines of the text block shown 
 constexpr int textColumnsKept = 30;            // its least width beside the plot, in ems
 
 // The screen's layout: the plot and the text block share the view as passAreas says, measured
-// in the text block's font.
+// in the text block's font; the tracking block, when there is one, heads the text's area.
 class PassView : public QWidget {
 public:
-    PassView(RadarView* radar, QPlainTextEdit* text) : radar_(radar), text_(text) {
+    PassView(RadarView* radar, QPlainTextEdit* text, TrackingPanel* tracking)
+        : radar_(radar), text_(text), tracking_(tracking) {
         radar_->setParent(this);
         text_->setParent(this);
+        if (tracking_) tracking_->setParent(this);
     }
 
 protected:
-    void resizeEvent(QResizeEvent*) override {
+    void resizeEvent(QResizeEvent*) override { layOut(); }
+    bool event(QEvent* event) override {
+        if (event->type() == QEvent::LayoutRequest) layOut();
+        return QWidget::event(event);
+    }
+
+private:
+    int trackingHeight(int width) const { return tracking_ ? tracking_->heightFor(width) : 0; }
+    void layOut() {
         const QFontMetrics metrics(text_->font());
         const QMargins frame = text_->contentsMargins();
         const QSize minimumText(textColumnsKept * metrics.horizontalAdvance(u'M'),
                                 textLinesKept * metrics.lineSpacing() + frame.top() +
                                     frame.bottom() +
-                                    2 * static_cast<int>(text_->document()->documentMargin()));
+                                    2 * static_cast<int>(text_->document()->documentMargin()) +
+                                    trackingHeight(width()));
         const PassAreas areas = passAreas(size(), minimumText, radar_->preferredHeight(width()));
         radar_->setGeometry(areas.plot);
-        text_->setGeometry(areas.text);
+        const int tracking = trackingHeight(areas.text.width());
+        if (tracking_)
+            tracking_->setGeometry(areas.text.adjusted(0, 0, 0, tracking - areas.text.height()));
+        text_->setGeometry(areas.text.adjusted(0, tracking, 0, 0));
     }
 
-private:
     RadarView* radar_;
     QPlainTextEdit* text_;
+    TrackingPanel* tracking_;
 };
 
 QString argument(const std::optional<QString>& value) { return value.value_or(QString()); }
@@ -71,7 +86,11 @@ void PassViewController::loadView() {
     passDataView_ = new QPlainTextEdit;
     passDataView_->setReadOnly(true);
     passDataView_->setAccessibleName(tr("Frequencies and comments"));
-    setView(new PassView(radarView_, passDataView_));
+    if (!specificPass_) {
+        trackingPanel_ =
+            new TrackingPanel(appDelegate_->station(), targetSatellite_, *appDelegate_);
+    }
+    setView(new PassView(radarView_, passDataView_, trackingPanel_));
 }
 
 void PassViewController::viewDidLoad() {
@@ -128,6 +147,7 @@ void PassViewController::placeBarButton() {
 void PassViewController::viewWillAppear(bool) {
     appDelegate_->setCurrentSatellite(targetSatellite_);
     passDataView_->setPlainText(passDataText());
+    if (trackingPanel_) trackingPanel_->refresh();
     accelerometer_.start(accelerometerInterval,
                          [this](double acceleration) { accelerometer(acceleration); });
     refreshTimer_ = Timer::scheduledTimer(

@@ -16,6 +16,7 @@ class SatelliteData;
 class SegmentedControl;
 class SkelvorAppDelegate;
 class Timer;
+class TrackingPanel;
 
 class PassViewController : public ViewController {
     Q_DECLARE_TR_FUNCTIONS(PassViewController)
@@ -49,6 +50,8 @@ public:
     // The footprint and details control; none when the screen shows a given pass.
     SegmentedControl* footprintDetailsButton() const { return footprintDetailsButton_; }
     const Timer* refreshTimer() const { return refreshTimer_.get(); }
+    // The radio and rotator block; none on a screen for a given pass.
+    TrackingPanel* trackingPanel() const { return trackingPanel_; }
 
 protected:
     void loadView() override;
@@ -66,6 +69,7 @@ private:
     RadarView* radarView_ = nullptr;
     QPlainTextEdit* passDataView_ = nullptr;
     SegmentedControl* footprintDetailsButton_ = nullptr;
+    TrackingPanel* trackingPanel_ = nullptr;
     std::unique_ptr<Timer> refreshTimer_;
     Accelerometer accelerometer_;
     double yOrientation_ = 0.0;
