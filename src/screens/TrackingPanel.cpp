@@ -11,6 +11,14 @@
 #include "TextStyle.h"
 #include "TrackingStatusText.h"
 
+namespace {
+
+bool isRetrying(const ControlConnection* connection) {
+    return connection && connection->state() == ControlConnection::State::waitingToRetry;
+}
+
+}  // namespace
+
 TrackingPanel::TrackingPanel(StationControl& station, std::shared_ptr<SatelliteData> satellite,
                              const SettingsStore& settings, QWidget* parent)
     : QWidget(parent), station_(station), satellite_(std::move(satellite)), settings_(settings) {
@@ -60,8 +68,12 @@ void TrackingPanel::refresh() {
             tracking_text::connectionText(tr("Rotator"), station_.rotatorConnection(),
                                           status.rotatorProblem)};
         connections.removeAll(QString());
+        // Both on one line while all is well; a line each once there is something to read.
+        const bool troubled = !status.radioProblem.isEmpty() || !status.rotatorProblem.isEmpty() ||
+                              isRetrying(station_.rigConnection()) ||
+                              isRetrying(station_.rotatorConnection());
         lines = {tracking_text::frequenciesText(status), tracking_text::pointingText(status),
-                 connections.join(QStringLiteral("  ·  "))};
+                 connections.join(troubled ? QStringLiteral("\n") : QStringLiteral("  ·  "))};
         lines.removeAll(QString());
     } else if (station_.isTracking()) {
         phase_->setText(tr("%1 is being tracked; starting here stops that.")

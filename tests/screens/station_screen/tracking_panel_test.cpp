@@ -167,7 +167,11 @@ TEST_F(TrackingBlock, ErrorAnswersAndLostConnectionsAreShownInWords) {
         << details().toStdString();
     ASSERT_SOON(details().contains(QStringLiteral("Rotator: lost: ")), 10000);
     EXPECT_TRUE(details().contains(QStringLiteral("trying again in"))) << details().toStdString();
+    EXPECT_TRUE(details().contains(QStringLiteral("(not available)\nRotator: lost")))
+        << "a line each once there is something to read";
     EXPECT_FALSE(details().contains(QStringLiteral("Down "))) << "nothing was taken";
+    expectSharedArea();
+    saveShot(window, QStringLiteral("pass-tracking-errors"));
 }
 
 TEST_F(TrackingBlock, ARefusedStartSaysWhy) {
