@@ -1,7 +1,10 @@
 // Saves a picture of every screen of the application, driven as a user would drive it, on the
 // bundled sample element sets loaded through the sample server: the list, a pass under way on
 // the radar plot, the footprint map, the details and the frequency editor, the timeline, the
-// categories, a category's satellites, the search, the preferences and the help. With
+// categories, a category's satellites, the search, the preferences and the help; then the radio
+// and rotator settings after a transmitter import, the choice of update categories, the details
+// and the editor of imported records, and the pass screen tracking with the hamlib daemons'
+// dummy models when they are installed. With
 // --gallery it saves instead the plot and the map in the cases a person should look at: the
 // held angle, a satellite without a pass, one whose prediction fails, footprints over either
 // pole, a high orbit's footprint and the map across the date line.
@@ -25,6 +28,7 @@
 #include <functional>
 
 #include "CategorySelectionController.h"
+#include "Daemon.h"
 #include "FirstViewController.h"
 #include "FootprintController.h"
 #include "FootprintGeometry.h"
@@ -39,7 +43,11 @@
 #include "SearchBar.h"
 #include "SegmentedControl.h"
 #include "SkelvorAppDelegate.h"
+#include "StationControl.h"
+#include "StationSettingsController.h"
 #include "TableView.h"
+#include "TrackingPanel.h"
+#include "UpdateCategoriesController.h"
 #include "ViewController.h"
 #include "WindowPlacement.h"
 
@@ -198,6 +206,67 @@ void tour(MainInterface& tabs, Photographer& camera) {
     camera.take(QStringLiteral("help-topic"));
 }
 
+// The radio and rotator screens: the settings after an import of the sample transmitters, the
+// update categories, the imported records, and a pass being tracked with the daemons' dummy
+// radio and rotator.
+void stationTour(MainInterface& tabs, Photographer& camera, SkelvorAppDelegate& app) {
+    tabs.setCurrentIndex(MainInterface::preferences);
+    NavigationController* preferences = tabs.stackOf(MainInterface::preferences);
+    auto settingsScreen = std::make_unique<StationSettingsController>(app.station());
+    StationSettingsController* settings = settingsScreen.get();
+    preferences->pushViewController(std::move(settingsScreen), true);
+    settings->importButton()->click();
+    if (!QTest::qWaitFor([&] { return !app.station().isImporting(); }, 10000)) {
+        std::fprintf(stderr, "the transmitter import did not end\n");
+    }
+    camera.take(QStringLiteral("station-settings"));
+    auto* scroller = static_cast<ScrollView*>(settings->view());
+    scroller->setContentOffset(QPoint(0, scroller->content()->height()));
+    camera.take(QStringLiteral("station-settings-end"));
+    preferences->popViewControllerAnimated(true);
+    preferences->pushViewController(std::make_unique<UpdateCategoriesController>(), true);
+    camera.take(QStringLiteral("update-categories"));
+    preferences->popViewControllerAnimated(true);
+
+    tabs.setCurrentIndex(MainInterface::tracking);
+    NavigationController* tracking = tabs.stackOf(MainInterface::tracking);
+    auto station = app.findSatelliteByCommonName(QStringLiteral("SAMPLE STATION"));
+    auto passScreen = std::make_unique<PassViewController>(station, nullptr);
+    PassViewController* pass = passScreen.get();
+    tracking->pushViewController(std::move(passScreen), true);
+    pass->footprintDetailsButton()->clickSegment(1);
+    camera.take(QStringLiteral("details-imported"));
+    const int imported = static_cast<int>(station->frequencyInfo()->size()) - 1;
+    press(tableOf(tracking->topViewController()), {0, imported});
+    camera.take(QStringLiteral("frequency-editor-imported"));
+    tracking->popViewControllerAnimated(true);
+    tracking->popViewControllerAnimated(true);
+
+    const Daemon rigctld(QStringLiteral("rigctld"));
+    const Daemon rotctld(QStringLiteral("rotctld"), {"-C", "min_az=-180,max_az=540"});
+    if (!rigctld.isRunning() || !rotctld.isRunning()) {
+        std::fprintf(stderr, "no rigctld and rotctld: no picture of a tracked pass\n");
+        return;
+    }
+    StationSettings working = app.station().settings();
+    working.radio.enabled = working.rotator.enabled = true;
+    working.radio.port = rigctld.port();
+    working.rotator.port = rotctld.port();
+    working.radio.layout = VfoLayout::split;
+    app.station().setSettings(working);
+    pass->viewWillAppear(false);
+    pass->trackingPanel()->trackClicked();
+    const bool sent = QTest::qWaitFor(
+        [&] {
+            const TrackingSession* session = app.station().tracking();
+            return session && session->status().rotatorSent && session->status().radioSent.downlink;
+        },
+        10000);
+    if (!sent) std::fprintf(stderr, "the daemons acknowledged nothing\n");
+    camera.take(QStringLiteral("pass-tracking"));
+    app.station().stopTracking();
+}
+
 // Moves the clock to the first minute within a day at which the satellite's position passes
 // the test.
 void advanceUntil(SatelliteData& satellite, Date& now,
@@ -342,6 +411,7 @@ int main(int argc, char* argv[]) {
         gallery(*tabs, camera, app, now);
     } else {
         tour(*tabs, camera);
+        stationTour(*tabs, camera, app);
     }
     app.waitForPendingSaves();
     return 0;
