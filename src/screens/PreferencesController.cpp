@@ -1,16 +1,11 @@
 #include "PreferencesController.h"
 
 #include <QEvent>
-#include <QFrame>
-#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
-#include <QStyle>
-#include <QStyleOptionFrame>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <cmath>
-#include <initializer_list>
 #include <limits>
 
 #include "Angles.h"
@@ -24,17 +19,19 @@
 #include "StationSettingsController.h"
 #include "Switch.h"
 #include "TextField.h"
-#include "TextStyle.h"
 #include "UpdateCategoriesController.h"
 
 namespace {
 
 using preferences::Axis;
+using settings_form::alignSwitchWidths;
+using settings_form::FormGroup;
+using settings_form::makeField;
+using settings_form::makeSwitch;
 
 constexpr double passDaysScale = 3600.0;  // the setting holds days times 3600
 constexpr double metresPerKilometre = 1000.0;
 constexpr int shownLocatorLength = 6;
-constexpr int widestForm = 34;  // ems: wider windows centre the form
 
 // The screen's words, in one place.
 namespace text {
@@ -51,111 +48,6 @@ const char* const note = QT_TRANSLATE_NOOP(
     "North and east are positive. Type decimal degrees (51.5) or degrees, minutes and seconds "
     "(51 30 15), or a Maidenhead locator (JO01 or JO01ab).");
 }  // namespace text
-
-// Colours from the palette, so that the form follows a light or a dark theme.
-const QString formStyle = QStringLiteral(
-    "#preferencesForm { background: palette(window); }"
-    "QFrame[role=\"panel\"] { background: palette(base); border: 1px solid palette(mid);"
-    " border-radius: 8px; }"
-    "QFrame[role=\"separator\"] { background: palette(midlight); border: none; }"
-    "QLabel[role=\"heading\"] { color: palette(window-text); }"
-    "QLabel[role=\"caption\"] { color: palette(text); }");
-
-QLabel* styledLabel(const QString& text, const char* role, TextStyle style) {
-    auto* label = new QLabel(text);
-    label->setProperty("role", role);
-    label->setWordWrap(true);
-    label->setFont(fontFor(style, label->font()));
-    return label;
-}
-
-// A red that reads on the palette's background, light or dark.
-QColor problemColour(const QPalette& palette) {
-    return palette.color(QPalette::Base).lightness() < 128 ? QColor(255, 128, 118)
-                                                           : QColor(176, 32, 24);
-}
-
-// One group of the form: a heading above a rounded panel of captioned rows, each with room for
-// a problem below it.
-class FormGroup {
-public:
-    FormGroup(QVBoxLayout& form, const QString& heading) : form_(form) {
-        form_.addWidget(styledLabel(heading, "heading", TextStyle::heading));
-        panel_ = new QFrame;
-        panel_->setProperty("role", "panel");
-        rows_ = new QGridLayout(panel_);
-        rows_->setContentsMargins(12, 4, 10, 4);
-        rows_->setHorizontalSpacing(8);
-        rows_->setVerticalSpacing(4);
-        rows_->setColumnStretch(0, 1);
-        form_.addWidget(panel_);
-    }
-
-    // The row's caption names the control for assistive technology too.
-    QLabel* addRow(const QString& caption, QWidget* control) {
-        if (nextRow_ > 0) {
-            auto* separator = new QFrame;
-            separator->setProperty("role", "separator");
-            separator->setFixedHeight(1);
-            rows_->addWidget(separator, nextRow_++, 0, 1, 2);
-        }
-        auto* label = styledLabel(caption, "caption", TextStyle::body);
-        label->setBuddy(control);
-        control->setAccessibleName(caption);
-        rows_->addWidget(label, nextRow_, 0);
-        rows_->addWidget(control, nextRow_++, 1, Qt::AlignRight | Qt::AlignVCenter);
-        auto* problem = styledLabel(QString(), "problem", TextStyle::body);
-        QPalette colours = problem->palette();
-        colours.setColor(QPalette::WindowText, problemColour(colours));
-        problem->setPalette(colours);
-        problem->hide();
-        rows_->addWidget(problem, nextRow_++, 0, 1, 2);
-        return problem;
-    }
-
-    void addNote(const QString& note) {
-        QLabel* label = styledLabel(note, "note", TextStyle::detail);
-        label->setForegroundRole(QPalette::PlaceholderText);
-        form_.addWidget(label);
-    }
-
-private:
-    QVBoxLayout& form_;
-    QFrame* panel_;
-    QGridLayout* rows_;
-    int nextRow_ = 0;
-};
-
-Switch* makeSwitch(const QString& onText, const QString& offText) {
-    auto* control = new Switch;
-    control->setTexts(onText, offText);
-    return control;
-}
-
-// The switches of a column take the width of the widest, so that their knobs line up.
-void alignSwitchWidths(std::initializer_list<Switch*> switches) {
-    int width = 0;
-    for (const Switch* control : switches) width = std::max(width, control->sizeHint().width());
-    for (Switch* control : switches) control->setFixedWidth(width);
-}
-
-// A field as wide as its widest text needs in its font, with room for the clear button.
-TextField* makeField(const QString& widestText, bool clearButton = false) {
-    auto* field = new TextField;
-    field->setAlignment(Qt::AlignRight);
-    QStyleOptionFrame option;
-    option.initFrom(field);
-    option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
-    const QMargins margins = field->textMargins() + field->contentsMargins();
-    const int clear = clearButton ? field->fontMetrics().height() + 4 : 0;
-    const int text = field->fontMetrics().horizontalAdvance(widestText) + 2 * 2 + margins.left() +
-                     margins.right() + clear;
-    field->setFixedWidth(field->style()
-                             ->sizeFromContents(QStyle::CT_LineEdit, &option,
-                                                QSize(text, field->sizeHint().height()), field)
-                             .width());
-    return field;
-}
 
 // The shown text of an integer setting.
 QString integerText(std::int32_t value) { return QString::asprintf("%d", value); }
@@ -176,29 +68,14 @@ PreferencesController::PreferencesController() : appDelegate_(SkelvorAppDelegate
 }
 
 void PreferencesController::loadView() {
-    scroller_ = new ScrollView;
-    scroller_->setWidgetResizable(true);
-    scroller_->setStyleSheet(QStringLiteral("QScrollArea { background: palette(window); }"));
-    QWidget* content = scroller_->content();
-    content->setObjectName(QStringLiteral("preferencesForm"));
-    content->setStyleSheet(formStyle);
-    auto* centred = new QHBoxLayout(content);
-    centred->setContentsMargins(0, 0, 0, 0);
-    auto* column = new QWidget;
-    column->setMaximumWidth(widestForm * column->fontMetrics().horizontalAdvance(u'M'));
-    centred->addStretch(1);
-    centred->addWidget(column, 100);
-    centred->addStretch(1);
-    buildForm(column);
+    const settings_form::ScrollingForm form = settings_form::makeScrollingForm();
+    scroller_ = form.scroller;
+    buildForm(form.column);
     connectActions();
     setView(scroller_);
 }
 
-void PreferencesController::buildForm(QWidget* content) {
-    auto* form = new QVBoxLayout(content);
-    form->setContentsMargins(10, 12, 10, 8);
-    form->setSpacing(6);
-
+void PreferencesController::buildForm(QVBoxLayout* form) {
     useUTCSwitch_ = makeSwitch(tr("UTC"), tr("Local"));
     useDecimalDegreesSwitch_ = makeSwitch(QStringLiteral("D.dd"), QStringLiteral("D°M'S\""));
     showSunAndMoonSwitch_ = makeSwitch(tr("ON"), tr("OFF"));
@@ -340,10 +217,7 @@ QString PreferencesController::problemOf(const TextField* field) const {
 
 void PreferencesController::showProblem(TextField& field, const QString& problem) {
     const auto found = problems_.find(&field);
-    if (found == problems_.end()) return;
-    found->second->setText(problem);
-    found->second->setVisible(!problem.isEmpty());
-    field.setAccessibleDescription(problem);
+    if (found != problems_.end()) settings_form::showProblem(*found->second, field, problem);
 }
 
 std::optional<double> PreferencesController::readField(TextField& field, const QString& typed,

@@ -17,6 +17,7 @@
 #include "ViewController.h"
 
 class QLabel;
+class QVBoxLayout;
 class SkelvorAppDelegate;
 
 class PreferencesController : public ViewController {
@@ -65,7 +66,7 @@ private:
 
     using FieldAction = void (PreferencesController::*)(const QString&);
 
-    void buildForm(QWidget* content);
+    void buildForm(QVBoxLayout* form);
     void connectActions();
     void commitEdits(TextField& field, FieldAction action);
     void coordinateAltered(TextField& field, const QString& text, preferences::Axis axis);

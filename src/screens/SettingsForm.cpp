@@ -155,15 +155,16 @@ QPushButton* makeOpeningButton(const QString& text, std::function<void()> action
     return button;
 }
 
-TextField* makeField(const QString& widestText) {
+TextField* makeField(const QString& widestText, bool clearButton) {
     auto* field = new TextField;
     field->setAlignment(Qt::AlignRight);
     QStyleOptionFrame option;
     option.initFrom(field);
     option.lineWidth = field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field);
     const QMargins margins = field->textMargins() + field->contentsMargins();
+    const int clear = clearButton ? field->fontMetrics().height() + 4 : 0;
     const int text = field->fontMetrics().horizontalAdvance(widestText) + 2 * 2 + margins.left() +
-                     margins.right();
+                     margins.right() + clear;
     field->setFixedWidth(field->style()
                              ->sizeFromContents(QStyle::CT_LineEdit, &option,
                                                 QSize(text, field->sizeHint().height()), field)

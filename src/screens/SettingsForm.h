@@ -63,7 +63,8 @@ Switch* makeSwitch(const QString& onText, const QString& offText);
 void alignSwitchWidths(std::initializer_list<Switch*> switches);
 // A button that leads to another screen: the action opens it.
 QPushButton* makeOpeningButton(const QString& text, std::function<void()> action);
-// A right-aligned field as wide as its widest text needs in its font.
-TextField* makeField(const QString& widestText);
+// A right-aligned field as wide as its widest text needs in its font, with room for the clear
+// button when it will show one.
+TextField* makeField(const QString& widestText, bool clearButton = false);
 
 }  // namespace settings_form
