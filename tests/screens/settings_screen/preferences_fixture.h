@@ -13,6 +13,7 @@
 #include "Switch.h"
 #include "TextField.h"
 #include "screen_fixture.h"
+#include "typing.h"
 
 class PreferencesScreen : public ScreenFixture {
 protected:
@@ -48,15 +49,7 @@ protected:
     }
 
     // Replaces the field's text as the user would and presses Return.
-    static void type(TextField* field, const QString& text) {
-        field->setFocus();
-        ASSERT_TRUE(QTest::qWaitFor([field] { return field->hasFocus(); }));
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Return);
-        EXPECT_FALSE(field->hasFocus());
-    }
+    static void type(TextField* field, const QString& text) { typeInto(field, text); }
 
     static void flip(Switch* control) { QTest::mouseClick(control, Qt::LeftButton); }
 

@@ -10,6 +10,13 @@ using station_fields::shownText;
 
 namespace {
 
+// A text the field refuses, and the beginning of what it says.
+struct Refusal {
+    Field field;
+    const char* text;
+    const char* problem;
+};
+
 // Types each text into its field in turn, as a user works down the form; every one must be
 // taken.
 StationSettings typed(StationSettings settings,
@@ -54,11 +61,6 @@ TEST(StationFields, NumbersAreTakenWithinTheirRanges) {
     EXPECT_EQ(settings.rotator.interval, 60.0);
     EXPECT_EQ(settings.rotator.limits.tolerance, 0.0);
 
-    struct Refusal {
-        Field field;
-        const char* text;
-        const char* problem;
-    };
     for (const Refusal& refusal : {
              Refusal{Field::radioPort, "0", "0 is outside 1 to 65535"},
              Refusal{Field::rotatorPort, "70000", "70000 is outside 1 to 65535"},
@@ -95,11 +97,6 @@ TEST(StationFields, RotatorRangesChangeOneFieldAtATimeAndStayWhole) {
     const StationSettings overNorth = typed(StationSettings(), {{Field::azimuthMax, "450"}});
     EXPECT_EQ(overNorth.rotator.limits.azimuthMax, 450.0);
 
-    struct Refusal {
-        Field field;
-        const char* text;
-        const char* problem;
-    };
     for (const Refusal& refusal : {
              Refusal{Field::azimuthMax, "900", "An azimuth range spans 360° to 720°"},
              Refusal{Field::azimuthMax, "100", "An azimuth range spans 360° to 720°"},

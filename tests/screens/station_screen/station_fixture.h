@@ -10,6 +10,7 @@
 #include "NavigationController.h"
 #include "TextField.h"
 #include "screen_fixture.h"
+#include "typing.h"
 
 class StationScreen : public ScreenFixture {
 protected:
@@ -36,14 +37,7 @@ protected:
     }
 
     // Replaces the field's text as the user would and presses Return.
-    static void type(TextField* field, const QString& text) {
-        field->setFocus();
-        ASSERT_TRUE(QTest::qWaitFor([field] { return field->hasFocus(); }));
-        field->selectAll();
-        QTest::keyClick(field, Qt::Key_Backspace);
-        QTest::keyClicks(field, text);
-        QTest::keyClick(field, Qt::Key_Return);
-    }
+    static void type(TextField* field, const QString& text) { typeInto(field, text); }
 
     QWidget window;
     NavigationController* navigation = nullptr;
