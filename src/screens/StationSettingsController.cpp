@@ -18,6 +18,15 @@ namespace {
 const QString widestNumber = QStringLiteral("-00000.0");
 const QString widestHost = QStringLiteral("radio.example.org");
 
+// The chosen VFO layout stands out in the palette's highlight, light or dark, as the desktop
+// styles draw a checked tool button too faintly on some palettes; the keyboard's segment has a
+// frame in the text colour.
+const QString segmentStyle = QStringLiteral(
+    "QToolButton { border: 1px solid palette(mid); padding: 1px 4px; background: palette(button);"
+    " color: palette(button-text); }"
+    "QToolButton:checked { background: palette(highlight); color: palette(highlighted-text); }"
+    "QToolButton:focus { border: 2px solid palette(window-text); }");
+
 }  // namespace
 
 StationSettingsController::StationSettingsController(StationControl& station) : station_(station) {
@@ -38,19 +47,21 @@ void StationSettingsController::buildForm(QVBoxLayout& form) {
     rotatorSwitch_ = makeSwitch(tr("ON"), tr("OFF"));
     importWithUpdateSwitch_ = makeSwitch(tr("ON"), tr("OFF"));
     alignSwitchWidths({radioSwitch_, rotatorSwitch_, importWithUpdateSwitch_});
-    vfoLayout_ = new SegmentedControl({tr("One VFO"), tr("Split"), tr("Two VFOs")});
+    vfoLayout_ = new SegmentedControl({tr("One"), tr("Split"), tr("Two")});
+    vfoLayout_->setStyleSheet(segmentStyle);
 
     FormGroup radio(form, tr("Radio"));
     radio.addRow(tr("Radio control"), radioSwitch_);
     addField(radio, tr("Host"), Field::radioHost, widestHost);
     addField(radio, tr("Port"), Field::radioPort, widestNumber);
     addField(radio, tr("Update every (s)"), Field::radioInterval, widestNumber);
-    radio.addRow(tr("Links on"), vfoLayout_);
+    radio.addRow(tr("VFOs"), vfoLayout_);
     addField(radio, tr("Frequency step (Hz)"), Field::radioStep, widestNumber);
     radio.addNote(
-        tr("The radio is driven through rigctld (port 4532). One VFO: the downlink only. "
-           "Split: receiving on VFO A, sending on VFO B. Two VFOs: Main for the downlink, Sub for "
-           "the uplink. A frequency change smaller than the step is not sent."));
+        tr("The radio is driven through rigctld (port 4532). One: the downlink only on one VFO. "
+           "Split: receiving on VFO A, sending on VFO B. Two: Main for the downlink, Sub for "
+           "the uplink. A frequency change smaller than the step is not sent. Changes here "
+           "take effect when tracking is next started."));
 
     FormGroup rotator(form, tr("Rotator"));
     rotator.addRow(tr("Rotator control"), rotatorSwitch_);
