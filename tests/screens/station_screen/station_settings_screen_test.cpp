@@ -5,10 +5,12 @@
 #include <QLabel>
 #include <QPushButton>
 
+#include "PreferencesController.h"
 #include "SegmentedControl.h"
 #include "StationControl.h"
 #include "StationSettingsController.h"
 #include "Switch.h"
+#include "UpdateCategoriesController.h"
 #include "station_fixture.h"
 
 using station_fields::Field;
@@ -125,4 +127,26 @@ TEST_F(StationSettingsScreen, TheFormFitsTheFirstWindowWidth) {
     const QWidget* segments = screen->vfoLayout();
     EXPECT_LE(segments->mapTo(&window, QPoint(segments->width(), 0)).x(), window.width());
     saveShot(window, QStringLiteral("station-settings"));
+}
+
+// The preferences lead to both screens, and back.
+TEST_F(StationScreen, ThePreferencesOpenTheRadioAndRotatorAndTheCategoryScreens) {
+    show(std::make_unique<PreferencesController>());
+    const auto button = [&](const QString& text) {
+        for (QPushButton* candidate : window.findChildren<QPushButton*>()) {
+            if (candidate->text() == text) return candidate;
+        }
+        ADD_FAILURE() << "no button " << text.toStdString();
+        return static_cast<QPushButton*>(nullptr);
+    };
+    QPushButton* setUp = button(QStringLiteral("Set up…"));
+    ASSERT_TRUE(setUp);
+    EXPECT_EQ(setUp->accessibleName(), QStringLiteral("Tracking and transmitters"));
+    setUp->click();
+    EXPECT_TRUE(dynamic_cast<StationSettingsController*>(navigation->topViewController()));
+    navigation->popViewControllerAnimated(true);
+    QPushButton* choose = button(QStringLiteral("Choose…"));
+    ASSERT_TRUE(choose);
+    choose->click();
+    EXPECT_TRUE(dynamic_cast<UpdateCategoriesController*>(navigation->topViewController()));
 }
