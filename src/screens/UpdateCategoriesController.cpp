@@ -72,8 +72,9 @@ TableViewCell UpdateCategoriesController::cellForRow(IndexPath path) {
         cell.text = category;
         return cell;
     }
-    cell.lines = {cellLine(category, TextStyle::emphasis), cellLine(tr("Dropped by the server; updates leave it out"),
-                                               TextStyle::detail, CellColour::placeholder)};
+    cell.lines = {cellLine(category, TextStyle::emphasis),
+                  cellLine(tr("Dropped by the server; updates leave it out"), TextStyle::detail,
+                           CellColour::placeholder)};
     return cell;
 }
 

@@ -4,7 +4,6 @@
 #include <QLabel>
 
 #include "FrequencyEditorController.h"
-#include "ImportMark.h"
 #include "SatelliteDetailsController.h"
 #include "TableView.h"
 #include "TextField.h"
@@ -45,16 +44,6 @@ protected:
 };
 
 }  // namespace
-
-TEST(ImportMark, OnlyImportedRecordsAreMarkedAndAChangeIsTold) {
-    EXPECT_EQ(importMark(typedRecord()), QString());
-    EXPECT_EQ(importNote(typedRecord()), QString());
-    FrequencyRecord record = importedRecord();
-    EXPECT_EQ(importMark(record), QStringLiteral("Imported"));
-    record.comment = QStringLiteral("my notes");
-    EXPECT_EQ(importMark(record), QStringLiteral("Imported, changed by you"));
-    EXPECT_TRUE(importNote(record).contains(QStringLiteral("imports leave it as it is")));
-}
 
 TEST_F(ImportMarks, TheListAndTheEditorMarkImportedRecords) {
     EXPECT_FALSE(rowText(0).contains(QStringLiteral("Imported")));
