@@ -34,6 +34,10 @@ shoot light-scale2 env QT_SCALE_FACTOR=2 "$tool"
 shoot dark-400x720 "$tool" --size 400x720 --dark
 shoot dark-1280x900 "$tool" --size 1280x900 --dark
 shoot gallery "$tool" --size 400x720 --gallery
+# The program speaks the desktop's language.
+german=(env LANGUAGE=de LC_ALL=de_DE.UTF-8)
+shoot german-400x720 "${german[@]}" "$tool" --size 400x720
+shoot german-1280x900 "${german[@]}" "$tool" --size 1280x900
 
 # The README's selection: every screen at the first size, and some at other sizes and palettes.
 docs=docs/screenshots
@@ -49,4 +53,5 @@ cp "$out/light-scale2/list.png" "$docs/list-scale2.png"
 cp "$out/dark-1280x900/timeline.png" "$docs/timeline-dark.png"
 cp "$out/dark-400x720/pass.png" "$docs/pass-dark.png"
 cp "$out/dark-400x720/preferences.png" "$docs/preferences-dark.png"
+cp "$out/german-400x720/pass.png" "$docs/pass-german.png"
 echo "pictures in $out; the README's selection in $docs"

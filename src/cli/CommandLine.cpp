@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QTimeZone>
 #include <charconv>
@@ -19,7 +20,7 @@ constexpr int last_year = 2100;
 const std::vector<OptionSpec>& commonOptions() {
     static const std::vector<OptionSpec> options{
         {QStringLiteral("format"), QStringLiteral("table|csv|json"),
-         QStringLiteral("the form of the answers (table by default)")},
+         QCoreApplication::translate("skelvor-cli", "the form of the answers (table by default)")},
     };
     return options;
 }
@@ -37,26 +38,29 @@ CommandLine::CommandLine(const QStringList& arguments, const std::vector<OptionS
         throw usage(parser_.errorText());
     }
     if (!parser_.positionalArguments().isEmpty()) {
-        throw usage(
-            QStringLiteral("unexpected argument '%1'").arg(parser_.positionalArguments().first()));
+        throw usage(QCoreApplication::translate("skelvor-cli", "unexpected argument '%1'")
+                        .arg(parser_.positionalArguments().first()));
     }
     for (const QString& name : parser_.optionNames()) {
         if (parser_.values(name).size() > 1) {
-            throw usage(QStringLiteral("option --%1 given twice").arg(name));
+            throw usage(
+                QCoreApplication::translate("skelvor-cli", "option --%1 given twice").arg(name));
         }
     }
 }
 
 QString CommandLine::text(const QString& name) const {
-    if (!has(name)) throw usage(QStringLiteral("option --%1 is required").arg(name));
+    if (!has(name))
+        throw usage(
+            QCoreApplication::translate("skelvor-cli", "option --%1 is required").arg(name));
     return parser_.value(name);
 }
 
 double CommandLine::number(const QString& name, double min, double max) const {
     const double value = parseNumber(text(name), name);
     if (value < min || value > max) {
-        throw usage(
-            QStringLiteral("--%1 must lie between %2 and %3").arg(name, bound(min), bound(max)));
+        throw usage(QCoreApplication::translate("skelvor-cli", "--%1 must lie between %2 and %3")
+                        .arg(name, bound(min), bound(max)));
     }
     return value;
 }
@@ -72,8 +76,9 @@ std::vector<double> CommandLine::numbers(const QString& name, double min, double
     for (const QString& item : text(name).split(u',')) {
         const double value = parseNumber(item, name);
         if (value < min || value > max) {
-            throw usage(QStringLiteral("--%1 values must lie between %2 and %3")
-                            .arg(name, bound(min), bound(max)));
+            throw usage(
+                QCoreApplication::translate("skelvor-cli", "--%1 values must lie between %2 and %3")
+                    .arg(name, bound(min), bound(max)));
         }
         values.push_back(value);
     }
@@ -97,7 +102,9 @@ OutputFormat CommandLine::format() const {
     if (value == u"table") return OutputFormat::table;
     if (value == u"csv") return OutputFormat::csv;
     if (value == u"json") return OutputFormat::json;
-    throw usage(QStringLiteral("--format takes table, csv or json, not '%1'").arg(value));
+    throw usage(
+        QCoreApplication::translate("skelvor-cli", "--format takes table, csv or json, not '%1'")
+            .arg(value));
 }
 
 double parseNumber(const QString& text, const QString& option) {
@@ -108,7 +115,8 @@ double parseNumber(const QString& text, const QString& option) {
     const auto result = std::from_chars(first, ascii.data() + ascii.size(), value);
     if (ascii.empty() || result.ec != std::errc() || result.ptr != ascii.data() + ascii.size() ||
         !std::isfinite(value)) {
-        throw usage(QStringLiteral("--%1: '%2' is not a number").arg(option, text));
+        throw usage(QCoreApplication::translate("skelvor-cli", "--%1: '%2' is not a number")
+                        .arg(option, text));
     }
     return value;
 }
@@ -118,17 +126,19 @@ Date parseTime(const QString& text, const QString& option, Date now) {
     if (trimmed == u"now") return now;
     QDateTime dateTime = QDateTime::fromString(trimmed, Qt::ISODateWithMs);
     if (!dateTime.isValid()) {
-        throw usage(QStringLiteral("--%1: '%2' is not an ISO 8601 time such as "
-                                   "2026-12-06T21:00:00Z")
+        throw usage(QCoreApplication::translate("skelvor-cli",
+                                                "--%1: '%2' is not an ISO 8601 time such as "
+                                                "2026-12-06T21:00:00Z")
                         .arg(option, text));
     }
     if (dateTime.timeSpec() == Qt::LocalTime) dateTime.setTimeZone(QTimeZone::utc());
     const int year = dateTime.toUTC().date().year();
     if (year < first_year || year > last_year) {
-        throw usage(QStringLiteral("--%1: '%2' lies outside the years %3 to %4")
-                        .arg(option, text)
-                        .arg(first_year)
-                        .arg(last_year));
+        throw usage(
+            QCoreApplication::translate("skelvor-cli", "--%1: '%2' lies outside the years %3 to %4")
+                .arg(option, text)
+                .arg(first_year)
+                .arg(last_year));
     }
     return Date::fromQDateTime(dateTime);
 }

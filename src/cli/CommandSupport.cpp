@@ -1,11 +1,12 @@
 #include "CommandSupport.h"
 
+#include <QCoreApplication>
 #include <cmath>
 
 #include "constants.h"
 
 void Diagnostics::noAnswer(const SatelliteData& satellite, const QString& why) {
-    text += QStringLiteral("%1 (catalogue number %2): %3\n")
+    text += QCoreApplication::translate("skelvor-cli", "%1 (catalogue number %2): %3\n")
                 .arg(satellite.commonName())
                 .arg(satellite.catalogNumber())
                 .arg(why);
@@ -17,15 +18,21 @@ ElementFile loadSets(const CommandLine& options, Diagnostics& diagnostics,
     const QString path = options.text(QStringLiteral("tle"));
     const ElementFileText text = readElementFileText(path);
     if (!text.error.isEmpty()) {
-        throw UsageError(QStringLiteral("cannot read %1: %2").arg(path, text.error).toStdString());
+        throw UsageError(QCoreApplication::translate("skelvor-cli", "cannot read %1: %2")
+                             .arg(path, text.error)
+                             .toStdString());
     }
     ElementFile sets = readElementSets(text.text, &appDelegate);
     for (const QString& problem : sets.problems) {
-        diagnostics.text += QStringLiteral("%1: %2\n").arg(path, problem);
+        diagnostics.text +=
+            QCoreApplication::translate("skelvor-cli", "%1: %2\n").arg(path, problem);
     }
     diagnostics.badInput = diagnostics.badInput || sets.rejectedSets > 0;
     if (sets.satellites.empty()) {
-        throw UsageError(QStringLiteral("%1 holds no usable element set").arg(path).toStdString());
+        throw UsageError(
+            QCoreApplication::translate("skelvor-cli", "%1 holds no usable element set")
+                .arg(path)
+                .toStdString());
     }
     return sets;
 }

@@ -1,5 +1,7 @@
 #include "Commands.h"
 
+#include <QCoreApplication>
+
 #include "CommandSupport.h"
 #include "TrackingCommands.h"
 
@@ -15,18 +17,28 @@ const QString lon = QStringLiteral("lon");
 const QString alt = QStringLiteral("alt");
 const QString at = QStringLiteral("at");
 
-const OptionSpec tle_option{
-    tle, QStringLiteral("FILE"),
-    QStringLiteral("element sets, three-line or CSV ('-': standard input)")};
-const OptionSpec lat_option{lat, QStringLiteral("DEG"),
-                            QStringLiteral("the observer's latitude, north positive")};
-const OptionSpec lon_option{lon, QStringLiteral("DEG"),
-                            QStringLiteral("the observer's longitude, east positive")};
-const OptionSpec alt_option{alt, QStringLiteral("METRES"),
-                            QStringLiteral("the observer's altitude (0 by default)")};
-const OptionSpec at_option{
-    at, QStringLiteral("TIME[,TIME...]"),
-    QStringLiteral("ISO 8601 UTC times, such as 2026-12-06T21:00:00Z, or now")};
+OptionSpec tleOption() {
+    return {tle, QStringLiteral("FILE"),
+            QCoreApplication::translate("skelvor-cli",
+                                        "element sets, three-line or CSV ('-': standard input)")};
+}
+OptionSpec latOption() {
+    return {lat, QStringLiteral("DEG"),
+            QCoreApplication::translate("skelvor-cli", "the observer's latitude, north positive")};
+}
+OptionSpec lonOption() {
+    return {lon, QStringLiteral("DEG"),
+            QCoreApplication::translate("skelvor-cli", "the observer's longitude, east positive")};
+}
+OptionSpec altOption() {
+    return {alt, QStringLiteral("METRES"),
+            QCoreApplication::translate("skelvor-cli", "the observer's altitude (0 by default)")};
+}
+OptionSpec atOption() {
+    return {at, QStringLiteral("TIME[,TIME...]"),
+            QCoreApplication::translate(
+                "skelvor-cli", "ISO 8601 UTC times, such as 2026-12-06T21:00:00Z, or now")};
+}
 
 // Runs one command with its options; its answers, rendered. A command that runs for a while
 // writes its lines to live as they happen.
@@ -48,9 +60,10 @@ std::vector<std::shared_ptr<SatelliteData>> savedSelection(const CommandLine& op
     const SkelvorAppDelegate::StateLoad load =
         appDelegate.loadSavedState(SkelvorAppDelegate::LoadMode::readOnly);
     if (load.outcome == SkelvorAppDelegate::StateLoad::Outcome::unreadable) {
-        throw CommandFailure(QStringLiteral("the saved state %1 cannot be read: %2")
-                                 .arg(appDelegate.stateFilePath(), load.reason)
-                                 .toStdString());
+        throw CommandFailure(
+            QCoreApplication::translate("skelvor-cli", "the saved state %1 cannot be read: %2")
+                .arg(appDelegate.stateFilePath(), load.reason)
+                .toStdString());
     }
     if (options.has(lat) || options.has(lon)) {
         placeObserver(options, appDelegate);
@@ -59,7 +72,8 @@ std::vector<std::shared_ptr<SatelliteData>> savedSelection(const CommandLine& op
     }
     const auto& selected = appDelegate.selectedSatellites();
     if (selected.isEmpty()) {
-        throw CommandFailure(QStringLiteral("no satellite is selected in the saved state (%1)")
+        throw CommandFailure(QCoreApplication::translate(
+                                 "skelvor-cli", "no satellite is selected in the saved state (%1)")
                                  .arg(appDelegate.stateFilePath())
                                  .toStdString());
     }
@@ -132,72 +146,89 @@ const std::vector<Command>& commands() {
     static const std::vector<Command> all{
         {QStringLiteral("propagate"),
          QStringLiteral("--tle FILE --minutes M[,M...]"),
-         QStringLiteral("State vectors in km and km/s, in the model's frame, at minutes from "
-                        "each set's epoch."),
-         {tle_option,
+         QCoreApplication::translate(
+             "skelvor-cli",
+             "State vectors in km and km/s, in the model's frame, at minutes from "
+             "each set's epoch."),
+         {tleOption(),
           {QStringLiteral("minutes"), QStringLiteral("M[,M...]"),
-           QStringLiteral("minutes from the epoch, within 10,000,000 either way")}},
+           QCoreApplication::translate("skelvor-cli",
+                                       "minutes from the epoch, within 10,000,000 either way")}},
          &propagate},
         {QStringLiteral("look"),
          QStringLiteral("--tle FILE --lat DEG --lon DEG [--alt METRES] --at TIME[,TIME...]"),
-         QStringLiteral("Where each satellite stands in the observer's sky, and over the Earth."),
-         {tle_option, lat_option, lon_option, alt_option, at_option},
+         QCoreApplication::translate(
+             "skelvor-cli",
+             "Where each satellite stands in the observer's sky, and over the Earth."),
+         {tleOption(), latOption(), lonOption(), altOption(), atOption()},
          &look},
         {QStringLiteral("passes"),
          QStringLiteral("[--tle FILE --lat DEG --lon DEG [--alt METRES]] [--from TIME] [--days D] "
                         "[--min-elevation DEG]"),
-         QStringLiteral("The passes of each satellite, one after another. Without --tle: the "
-                        "satellites selected in the saved state, and its observer."),
-         {tle_option,
-          lat_option,
-          lon_option,
-          alt_option,
+         QCoreApplication::translate(
+             "skelvor-cli",
+             "The passes of each satellite, one after another. Without --tle: the "
+             "satellites selected in the saved state, and its observer."),
+         {tleOption(),
+          latOption(),
+          lonOption(),
+          altOption(),
           {QStringLiteral("from"), QStringLiteral("TIME"),
-           QStringLiteral("the start, an ISO 8601 UTC time or now (now by default)")},
+           QCoreApplication::translate("skelvor-cli",
+                                       "the start, an ISO 8601 UTC time or now (now by default)")},
           {QStringLiteral("days"), QStringLiteral("D"),
-           QStringLiteral("days to list passes for, 0 to 366 (1 by default)")},
+           QCoreApplication::translate("skelvor-cli",
+                                       "days to list passes for, 0 to 366 (1 by default)")},
           {QStringLiteral("min-elevation"), QStringLiteral("DEG"),
-           QStringLiteral("whole degrees a pass must reach (0 by default)")}},
+           QCoreApplication::translate("skelvor-cli",
+                                       "whole degrees a pass must reach (0 by default)")}},
          &passes},
         {QStringLiteral("sun"),
          QStringLiteral("--lat DEG --lon DEG --at TIME[,TIME...]"),
-         QStringLiteral("The Sun's azimuth and elevation."),
-         {lat_option, lon_option, at_option},
+         QCoreApplication::translate("skelvor-cli", "The Sun's azimuth and elevation."),
+         {latOption(), lonOption(), atOption()},
          &sun},
         {QStringLiteral("moon"),
          QStringLiteral("--lat DEG --lon DEG --at TIME[,TIME...]"),
-         QStringLiteral("The Moon's azimuth and elevation."),
-         {lat_option, lon_option, at_option},
+         QCoreApplication::translate("skelvor-cli", "The Moon's azimuth and elevation."),
+         {latOption(), lonOption(), atOption()},
          &moon},
         {QStringLiteral("doppler"),
          QStringLiteral("--tle FILE --lat DEG --lon DEG [--catalog N] [--from TIME] [--downlink F] "
                         "[--uplink F] [--step S]"),
-         QStringLiteral("The Doppler-corrected downlink and uplink (Hz) over the next pass."),
-         {tle_option,
-          lat_option,
-          lon_option,
-          alt_option,
+         QCoreApplication::translate(
+             "skelvor-cli", "The Doppler-corrected downlink and uplink (Hz) over the next pass."),
+         {tleOption(),
+          latOption(),
+          lonOption(),
+          altOption(),
           {QStringLiteral("catalog"), QStringLiteral("N"),
-           QStringLiteral("the set to answer (the file's first set by default)")},
+           QCoreApplication::translate("skelvor-cli",
+                                       "the set to answer (the file's first set by default)")},
           {QStringLiteral("from"), QStringLiteral("TIME"),
-           QStringLiteral("the pass after this instant (now by default)")},
-          {QStringLiteral("downlink"), QStringLiteral("F"), QStringLiteral("downlink in MHz")},
-          {QStringLiteral("uplink"), QStringLiteral("F"), QStringLiteral("uplink in MHz")},
+           QCoreApplication::translate("skelvor-cli",
+                                       "the pass after this instant (now by default)")},
+          {QStringLiteral("downlink"), QStringLiteral("F"),
+           QCoreApplication::translate("skelvor-cli", "downlink in MHz")},
+          {QStringLiteral("uplink"), QStringLiteral("F"),
+           QCoreApplication::translate("skelvor-cli", "uplink in MHz")},
           {QStringLiteral("step"), QStringLiteral("S"),
-           QStringLiteral("seconds between rows (10 by default)")}},
+           QCoreApplication::translate("skelvor-cli", "seconds between rows (10 by default)")}},
          &doppler},
         {QStringLiteral("track"),
          QStringLiteral("--tle FILE --lat DEG --lon DEG [--catalog N] [--rig HOST:PORT] "
                         "[--rotator HOST:PORT] [--dry-run] [--start TIME] [--speed X] ..."),
-         QStringLiteral("Works the next pass with a radio and a rotator through their control "
-                        "daemons, printing every command as it is sent."),
-         joined({tle_option, lat_option, lon_option, alt_option}, trackOptions()), &track},
+         QCoreApplication::translate(
+             "skelvor-cli",
+             "Works the next pass with a radio and a rotator through their control "
+             "daemons, printing every command as it is sent."),
+         joined({tleOption(), latOption(), lonOption(), altOption()}, trackOptions()), &track},
     };
     return all;
 }
 
 QString usageText() {
-    QString text = QStringLiteral("usage:\n");
+    QString text = QCoreApplication::translate("skelvor-cli", "usage:\n");
     for (const Command& command : commands()) {
         text += QStringLiteral("  skelvor-cli %1 %2\n").arg(command.name, command.synopsis);
     }
@@ -211,8 +242,9 @@ QString usageText() {
 }
 
 QString helpText(const Command& command) {
-    QString text = QStringLiteral("usage: skelvor-cli %1 %2\n%3\n\noptions:\n")
-                       .arg(command.name, command.synopsis, command.description);
+    QString text =
+        QCoreApplication::translate("skelvor-cli", "usage: skelvor-cli %1 %2\n%3\n\noptions:\n")
+            .arg(command.name, command.synopsis, command.description);
     qsizetype width = 0;
     std::vector<std::pair<QString, QString>> lines;
     for (const auto* list : {&command.options, &commonOptions()}) {
@@ -223,7 +255,8 @@ QString helpText(const Command& command) {
             width = std::max(width, lines.back().first.size());
         }
     }
-    lines.emplace_back(QStringLiteral("-h, --help"), QStringLiteral("this text"));
+    lines.emplace_back(QStringLiteral("-h, --help"),
+                       QCoreApplication::translate("skelvor-cli", "this text"));
     for (const auto& [option, description] : lines) {
         text += QStringLiteral("  %1  %2\n").arg(option.leftJustified(width), description);
     }
@@ -235,7 +268,8 @@ QString helpText(const Command& command) {
 int runCli(const QStringList& arguments, QString& out, QString& err,
            SkelvorAppDelegate& appDelegate, const LivePrinter& live) {
     if (arguments.isEmpty()) {
-        err += QStringLiteral("skelvor-cli: no command given (see skelvor-cli --help)\n");
+        err += QCoreApplication::translate(
+            "skelvor-cli", "skelvor-cli: no command given (see skelvor-cli --help)\n");
         return exit_usage;
     }
     const QString& word = arguments.first();
@@ -252,8 +286,9 @@ int runCli(const QStringList& arguments, QString& out, QString& err,
     Diagnostics diagnostics;
     try {
         if (command == commands().end()) {
-            throw UsageError(
-                QStringLiteral("unknown command (see skelvor-cli --help)").toStdString());
+            throw UsageError(QCoreApplication::translate("skelvor-cli",
+                                                         "unknown command (see skelvor-cli --help)")
+                                 .toStdString());
         }
         const CommandLine options(arguments.mid(1), command->options);
         if (options.wantsHelp()) {

@@ -1,4 +1,5 @@
 // doppler: the corrected downlink and uplink over the next pass, at a fixed step.
+#include <QCoreApplication>
 #include <cmath>
 
 #include "PassData.h"
@@ -12,7 +13,8 @@ std::shared_ptr<SatelliteData> chosenSatellite(const CommandLine& options,
     for (const auto& satellite : sets.satellites) {
         if (satellite->catalogNumber() == number) return satellite;
     }
-    throw UsageError(QStringLiteral("no element set with catalogue number %1 in the file")
+    throw UsageError(QCoreApplication::translate(
+                         "skelvor-cli", "no element set with catalogue number %1 in the file")
                          .arg(number)
                          .toStdString());
 }
@@ -27,7 +29,8 @@ OutputTable dopplerCommand(const CommandLine& options, const ElementFile& sets,
         if (!options.has(QLatin1String(name))) return std::nullopt;
         const double hertz = radio::frequencyFromText(options.text(QLatin1String(name)));
         if (hertz <= 0.0) {
-            throw UsageError(QStringLiteral("--%1 takes a frequency such as 145.9 or 2400 kHz")
+            throw UsageError(QCoreApplication::translate(
+                                 "skelvor-cli", "--%1 takes a frequency such as 145.9 or 2400 kHz")
                                  .arg(QLatin1String(name))
                                  .toStdString());
         }

@@ -1,5 +1,6 @@
 #include "DryRunLink.h"
 
+#include <QCoreApplication>
 #include <QTimer>
 
 void DryRunLink::send(const ControlCommand& command, Handler handler) {

@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 
 #include "ElementSetReader.h"
@@ -24,7 +25,7 @@ ElementFileText readElementFileText(const QString& path) {
         case FileContents::Outcome::read:
             return {QString::fromUtf8(file.bytes), {}};
         case FileContents::Outcome::missing:
-            return {{}, QStringLiteral("no such file")};
+            return {{}, QCoreApplication::translate("skelvor-cli", "no such file")};
         case FileContents::Outcome::unreadable:
             break;
     }
@@ -39,8 +40,9 @@ ElementFile readElementSets(const QString& text, const SettingsStore* appDelegat
             appDelegate, set.commonName, QString(), set.catalogNumber, set.values));
     }
     for (const ElementFileProblem& problem : read.problems) {
-        result.problems
-            << QStringLiteral("line %1: %2").arg(problem.lineNumber).arg(problem.reason);
+        result.problems << QCoreApplication::translate("skelvor-cli", "line %1: %2")
+                               .arg(problem.lineNumber)
+                               .arg(problem.reason);
     }
     result.rejectedSets = read.rejectedSets();
     return result;

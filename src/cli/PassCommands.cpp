@@ -1,4 +1,5 @@
 // passes: the passes of each satellite, one after another, as the details screen lists them.
+#include <QCoreApplication>
 #include <cmath>
 
 #include "CommandSupport.h"
@@ -11,7 +12,9 @@ std::int32_t minimumElevation(const CommandLine& options) {
     const double value =
         options.optionalNumber(QStringLiteral("min-elevation"), -90.0, 90.0).value_or(0.0);
     if (value != std::trunc(value)) {
-        throw UsageError("--min-elevation takes whole degrees");
+        throw UsageError(
+            QCoreApplication::translate("skelvor-cli", "--min-elevation takes whole degrees")
+                .toStdString());
     }
     return static_cast<std::int32_t>(value);
 }
@@ -47,8 +50,9 @@ OutputTable passesCommand(const CommandLine& options,
         satellite->predictLocationAt(from);
         if (!std::isfinite(satellite->elevation()) || !std::isfinite(satellite->range())) {
             diagnostics.noAnswer(
-                *satellite,
-                QStringLiteral("the orbit model gives no position at %1").arg(isoTime(from)));
+                *satellite, QCoreApplication::translate("skelvor-cli",
+                                                        "the orbit model gives no position at %1")
+                                .arg(isoTime(from)));
             continue;
         }
         Date start = from;

@@ -1,4 +1,6 @@
 // propagate and look: where each satellite is.
+#include <QCoreApplication>
+
 #include "CommandSupport.h"
 #include "SatelliteData.h"
 #include "propagators.h"
@@ -43,8 +45,9 @@ OutputTable propagateCommand(const CommandLine& options, const ElementFile& sets
                                                sat.vel.z};
             if (!isFiniteRow(row)) {
                 diagnostics.noAnswer(
-                    *satellite,
-                    QStringLiteral("the orbit model gives no state at %1 minutes").arg(tsince));
+                    *satellite, QCoreApplication::translate(
+                                    "skelvor-cli", "the orbit model gives no state at %1 minutes")
+                                    .arg(tsince));
                 continue;
             }
             table.addRow(std::move(row));
@@ -93,9 +96,10 @@ OutputTable lookCommand(const CommandLine& options, const ElementFile& sets,
                                                static_cast<long long>(satellite.orbit()),
                                                satellite.orbitPhase()};
             if (!isFiniteRow(row)) {
-                diagnostics.noAnswer(
-                    satellite,
-                    QStringLiteral("the orbit model gives no position at %1").arg(isoTime(time)));
+                diagnostics.noAnswer(satellite,
+                                     QCoreApplication::translate(
+                                         "skelvor-cli", "the orbit model gives no position at %1")
+                                         .arg(isoTime(time)));
                 continue;
             }
             table.addRow(std::move(row));

@@ -2,6 +2,7 @@
 // control daemons, or with neither connected (--dry-run), printing each command as it is sent.
 // --start and --speed run it on a simulated clock, from a given instant and faster than real
 // time.
+#include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 
@@ -29,8 +30,10 @@ Endpoint endpoint(const CommandLine& options, const QString& name) {
     QString host = text.left(colon);
     if (host.startsWith(u'[') && host.endsWith(u']')) host = host.mid(1, host.size() - 2);
     if (!ok || port < 1 || port > 65535 || host.isEmpty()) {
-        throw UsageError(
-            QStringLiteral("--%1 takes HOST:PORT, such as 127.0.0.1:4532").arg(name).toStdString());
+        throw UsageError(QCoreApplication::translate("skelvor-cli",
+                                                     "--%1 takes HOST:PORT, such as 127.0.0.1:4532")
+                             .arg(name)
+                             .toStdString());
     }
     return {host, static_cast<quint16>(port)};
 }
@@ -40,12 +43,14 @@ std::pair<double, double> pair(const CommandLine& options, const QString& name, 
                                double high) {
     const QStringList parts = options.text(name).split(u':');
     if (parts.size() != 2) {
-        throw UsageError(QStringLiteral("--%1 takes two numbers as A:B").arg(name).toStdString());
+        throw UsageError(QCoreApplication::translate("skelvor-cli", "--%1 takes two numbers as A:B")
+                             .arg(name)
+                             .toStdString());
     }
     const double a = parseNumber(parts[0], name);
     const double b = parseNumber(parts[1], name);
     if (a < low || a > high || b < low || b > high) {
-        throw UsageError(QStringLiteral("--%1 lies between %2 and %3")
+        throw UsageError(QCoreApplication::translate("skelvor-cli", "--%1 lies between %2 and %3")
                              .arg(name)
                              .arg(low)
                              .arg(high)
@@ -60,7 +65,8 @@ VfoLayout layout(const CommandLine& options) {
     if (name == u"single") return VfoLayout::single;
     if (name == u"split") return VfoLayout::split;
     if (name == u"two") return VfoLayout::twoVfos;
-    throw UsageError("--vfo takes single, split or two");
+    throw UsageError(QCoreApplication::translate("skelvor-cli", "--vfo takes single, split or two")
+                         .toStdString());
 }
 
 StationSettings settingsFrom(const CommandLine& options) {
@@ -112,7 +118,11 @@ std::optional<radio::Channel> channelFrom(const CommandLine& options) {
                        options.text(QStringLiteral("inverting")) == u"yes";
     const std::optional<radio::Channel> channel = radio::channelOf(record);
     if ((record.downlink || record.uplink) && !channel) {
-        throw UsageError("--downlink and --uplink take frequencies such as 145.9 or 435.8-435.85");
+        throw UsageError(
+            QCoreApplication::translate(
+                "skelvor-cli",
+                "--downlink and --uplink take frequencies such as 145.9 or 435.8-435.85")
+                .toStdString());
     }
     return channel;
 }
@@ -145,41 +155,49 @@ struct Device {
 const std::vector<OptionSpec>& trackOptions() {
     static const std::vector<OptionSpec> options{
         {QStringLiteral("catalog"), QStringLiteral("N"),
-         QStringLiteral("the set to track (the file's first set by default)")},
-        {QStringLiteral("rig"), QStringLiteral("HOST:PORT"), QStringLiteral("the radio's rigctld")},
+         QCoreApplication::translate("skelvor-cli",
+                                     "the set to track (the file's first set by default)")},
+        {QStringLiteral("rig"), QStringLiteral("HOST:PORT"),
+         QCoreApplication::translate("skelvor-cli", "the radio's rigctld")},
         {QStringLiteral("rotator"), QStringLiteral("HOST:PORT"),
-         QStringLiteral("the rotator's rotctld")},
+         QCoreApplication::translate("skelvor-cli", "the rotator's rotctld")},
         {QStringLiteral("dry-run"), QString(),
-         QStringLiteral("print the commands without connecting")},
+         QCoreApplication::translate("skelvor-cli", "print the commands without connecting")},
         {QStringLiteral("downlink"), QStringLiteral("F"),
-         QStringLiteral("downlink in MHz, or a passband such as 435.8-435.85")},
+         QCoreApplication::translate("skelvor-cli",
+                                     "downlink in MHz, or a passband such as 435.8-435.85")},
         {QStringLiteral("uplink"), QStringLiteral("F"),
-         QStringLiteral("uplink in MHz, or a passband")},
+         QCoreApplication::translate("skelvor-cli", "uplink in MHz, or a passband")},
         {QStringLiteral("mode"), QStringLiteral("M"),
-         QStringLiteral("the radio's mode, such as USB")},
+         QCoreApplication::translate("skelvor-cli", "the radio's mode, such as USB")},
         {QStringLiteral("inverting"), QStringLiteral("yes"),
-         QStringLiteral("the transponder inverts its passband")},
+         QCoreApplication::translate("skelvor-cli", "the transponder inverts its passband")},
         {QStringLiteral("vfo"), QStringLiteral("single|split|two"),
-         QStringLiteral("how the radio holds uplink and downlink (single by default)")},
+         QCoreApplication::translate(
+             "skelvor-cli", "how the radio holds uplink and downlink (single by default)")},
         {QStringLiteral("step"), QStringLiteral("HZ"),
-         QStringLiteral("the least change of frequency that is sent")},
+         QCoreApplication::translate("skelvor-cli", "the least change of frequency that is sent")},
         {QStringLiteral("interval"), QStringLiteral("S"),
-         QStringLiteral("seconds between updates, 0.2 to 60")},
+         QCoreApplication::translate("skelvor-cli", "seconds between updates, 0.2 to 60")},
         {QStringLiteral("azimuth-range"), QStringLiteral("MIN:MAX"),
-         QStringLiteral("the rotator's azimuth range, such as 0:450")},
+         QCoreApplication::translate("skelvor-cli", "the rotator's azimuth range, such as 0:450")},
         {QStringLiteral("elevation-range"), QStringLiteral("MIN:MAX"),
-         QStringLiteral("the rotator's elevation range, such as 0:180 for flip-over")},
-        {QStringLiteral("park"), QStringLiteral("AZ:EL"), QStringLiteral("the park position")},
+         QCoreApplication::translate("skelvor-cli",
+                                     "the rotator's elevation range, such as 0:180 for flip-over")},
+        {QStringLiteral("park"), QStringLiteral("AZ:EL"),
+         QCoreApplication::translate("skelvor-cli", "the park position")},
         {QStringLiteral("tolerance"), QStringLiteral("DEG"),
-         QStringLiteral("the least change of position that is sent")},
+         QCoreApplication::translate("skelvor-cli", "the least change of position that is sent")},
         {QStringLiteral("start-elevation"), QStringLiteral("DEG"),
-         QStringLiteral("the elevation at which the rotator starts to follow")},
+         QCoreApplication::translate("skelvor-cli",
+                                     "the elevation at which the rotator starts to follow")},
         {QStringLiteral("min-elevation"), QStringLiteral("DEG"),
-         QStringLiteral("whole degrees the pass must reach (0 by default)")},
+         QCoreApplication::translate("skelvor-cli",
+                                     "whole degrees the pass must reach (0 by default)")},
         {QStringLiteral("start"), QStringLiteral("TIME"),
-         QStringLiteral("run on a simulated clock from this instant")},
+         QCoreApplication::translate("skelvor-cli", "run on a simulated clock from this instant")},
         {QStringLiteral("speed"), QStringLiteral("X"),
-         QStringLiteral("that many times faster than real time")},
+         QCoreApplication::translate("skelvor-cli", "that many times faster than real time")},
     };
     return options;
 }
@@ -196,9 +214,14 @@ void trackCommand(const CommandLine& options, Diagnostics& diagnostics,
     const bool useRig = options.has(QStringLiteral("rig")) || (dryRun && channel);
     const bool useRotator = options.has(QStringLiteral("rotator")) || dryRun;
     if (options.has(QStringLiteral("rig")) && !channel) {
-        throw UsageError("--rig needs --downlink or --uplink");
+        throw UsageError(
+            QCoreApplication::translate("skelvor-cli", "--rig needs --downlink or --uplink")
+                .toStdString());
     }
-    if (!useRig && !useRotator) throw UsageError("give --rig, --rotator or --dry-run");
+    if (!useRig && !useRotator)
+        throw UsageError(
+            QCoreApplication::translate("skelvor-cli", "give --rig, --rotator or --dry-run")
+                .toStdString());
 
     // The clock: real time, or from --start at --speed times real time.
     const Date start = options.optionalTime(QStringLiteral("start"), appDelegate.now())
@@ -214,9 +237,10 @@ void trackCommand(const CommandLine& options, Diagnostics& diagnostics,
         options.optionalNumber(QStringLiteral("min-elevation"), 0.0, 90.0).value_or(0.0);
     const PassData pass(*satellite, std::nullopt, static_cast<std::int32_t>(minimum));
     if (!pass.aos() || !pass.los()) {
-        throw CommandFailure(QStringLiteral("%1 has no pass within ten days")
-                                 .arg(satellite->commonName())
-                                 .toStdString());
+        throw CommandFailure(
+            QCoreApplication::translate("skelvor-cli", "%1 has no pass within ten days")
+                .arg(satellite->commonName())
+                .toStdString());
     }
 
     const auto show = [&](const QString& line) {
@@ -236,17 +260,19 @@ void trackCommand(const CommandLine& options, Diagnostics& diagnostics,
     }
     TrackingSession session(satellite, pass, channel, settings, appDelegate,
                             useRig ? rig.link : nullptr, useRotator ? rotator.link : nullptr);
-    print(QStringLiteral("# %1 (%2): AOS %3, LOS %4")
+    print(QCoreApplication::translate("skelvor-cli", "# %1 (%2): AOS %3, LOS %4")
               .arg(satellite->commonName())
               .arg(satellite->catalogNumber())
               .arg(isoTime(*pass.aos()), isoTime(*pass.los())));
     if (const auto& steering = session.rotatorSteering()) {
-        print(QStringLiteral("# rotator: %1%2")
-                  .arg(steering->plan().flipped() ? QStringLiteral("flipped over the zenith")
-                                                  : QStringLiteral("not flipped"),
+        print(QCoreApplication::translate("skelvor-cli", "# rotator: %1%2")
+                  .arg(steering->plan().flipped()
+                           ? QCoreApplication::translate("skelvor-cli", "flipped over the zenith")
+                           : QCoreApplication::translate("skelvor-cli", "not flipped"),
                        steering->plan().followsWholeTrack()
                            ? QString()
-                           : QStringLiteral(", held at a stop for part of the pass")));
+                           : QCoreApplication::translate("skelvor-cli",
+                                                         ", held at a stop for part of the pass")));
     }
     QString radioProblem;
     QString rotatorProblem;
@@ -266,5 +292,5 @@ void trackCommand(const CommandLine& options, Diagnostics& diagnostics,
     const double tick = std::min(settings.radio.interval, settings.rotator.interval) / speed;
     session.start(std::chrono::milliseconds(std::max(1LL, std::llround(tick * 1000.0))));
     loop.exec();
-    print(QStringLiteral("# the pass is over"));
+    print(QCoreApplication::translate("skelvor-cli", "# the pass is over"));
 }

@@ -1,4 +1,5 @@
 #include <QCoreApplication>
+#include <QLocale>
 #include <QStandardPaths>
 #include <cerrno>
 #include <cstdio>
@@ -6,6 +7,7 @@
 
 #include "Commands.h"
 #include "SkelvorAppDelegate.h"
+#include "Translations.h"
 
 namespace {
 
@@ -21,6 +23,7 @@ bool writeAll(std::FILE* stream, const QByteArray& bytes) {
 int main(int argc, char* argv[]) {
     QCoreApplication application(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("skelvor"));
+    installTranslations(QLocale::system().uiLanguages());
     SkelvorAppDelegate appDelegate;
     appDelegate.setDataDirectory(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
     QString out;
@@ -33,7 +36,8 @@ int main(int argc, char* argv[]) {
     const bool written = writeAll(stdout, out.toUtf8()) && liveWritten;
     const int writeError = errno;
     if (!written) {
-        err += QStringLiteral("skelvor-cli: cannot write the answers: %1\n")
+        err += QCoreApplication::translate("skelvor-cli",
+                                           "skelvor-cli: cannot write the answers: %1\n")
                    .arg(QString::fromLocal8Bit(std::strerror(writeError)));
     }
     writeAll(stderr, err.toUtf8());

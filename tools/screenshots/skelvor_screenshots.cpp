@@ -18,6 +18,7 @@
 #include <QCommandLineParser>
 #include <QDir>
 #include <QLineEdit>
+#include <QLocale>
 #include <QMainWindow>
 #include <QScreen>
 #include <QStyleFactory>
@@ -47,6 +48,7 @@
 #include "StationSettingsController.h"
 #include "TableView.h"
 #include "TrackingPanel.h"
+#include "Translations.h"
 #include "UpdateCategoriesController.h"
 #include "ViewController.h"
 #include "WindowPlacement.h"
@@ -364,6 +366,7 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString& direc
 
 int main(int argc, char* argv[]) {
     QApplication application(argc, argv);
+    installTranslations(QLocale::system().uiLanguages());  // as the application chooses
     QString path;
     const std::optional<Options> options = parseOptions(application.arguments(), path);
     if (!options) {

@@ -6,6 +6,7 @@
 #include "HelpController.h"
 #include "InformationDisplayController.h"
 #include "NavigationController.h"
+#include "Translations.h"
 #include "screen_fixture.h"
 
 // Failure messages show texts as text.
@@ -109,6 +110,22 @@ TEST_F(HelpScreen, EveryTopicHasItsText) {
                 << topic.fileName.toStdString();
         }
     }
+}
+
+// Under the German translation every topic has its German text, which the screen shows; the
+// English one otherwise.
+TEST_F(HelpScreen, EveryTopicHasItsGermanText) {
+    ASSERT_EQ(installTranslations({QStringLiteral("de-DE")}), "de");
+    for (const HelpSection& section : HelpController::sections()) {
+        for (const HelpTopic& topic : section.topics) {
+            const QString german = InformationDisplayController::helpText(topic.fileName);
+            EXPECT_EQ(german, repositoryHelpText("de/" + topic.fileName))
+                << topic.fileName.toStdString();
+            EXPECT_NE(german, repositoryHelpText(topic.fileName)) << topic.fileName.toStdString();
+        }
+    }
+    installTranslations({QStringLiteral("en")});
+    EXPECT_EQ(InformationDisplayController::helpText("about"), repositoryHelpText("about"));
 }
 
 TEST_F(HelpScreen, TapOpensTheTopicsTextUnderItsTitle) {

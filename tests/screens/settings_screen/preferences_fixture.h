@@ -2,6 +2,7 @@
 // state watched.
 #pragma once
 
+#include <QPushButton>
 #include <QTest>
 #include <QVBoxLayout>
 #include <memory>
@@ -50,6 +51,40 @@ protected:
 
     // Replaces the field's text as the user would and presses Return.
     static void type(TextField* field, const QString& text) { typeInto(field, text); }
+
+    // At a narrow and a wide window every caption, note and control lies inside the form, none
+    // over another, each label as high as its wrapped text needs in the font it is drawn in.
+    void expectEveryControlHasItsRoom() {
+        QWidget* content = preferences->scroller()->content();
+        for (const QSize size : {QSize(360, 600), QSize(1280, 900)}) {
+            window.resize(size);
+            QCoreApplication::processEvents();
+            std::vector<std::pair<QRect, QString>> frames;
+            for (const QWidget* widget : content->findChildren<QWidget*>()) {
+                const bool control = dynamic_cast<const Switch*>(widget) ||
+                                     dynamic_cast<const TextField*>(widget) ||
+                                     qobject_cast<const QPushButton*>(widget);
+                const auto* label = qobject_cast<const QLabel*>(widget);
+                if (!widget->isVisible() || (!control && !label)) continue;
+                const QRect frame(widget->mapTo(content, QPoint()), widget->size());
+                const QString name = label ? label->text() : widget->accessibleName();
+                EXPECT_TRUE(content->rect().contains(frame)) << name.toStdString();
+                if (label) {
+                    const QRect needed = label->fontMetrics().boundingRect(
+                        QRect(0, 0, label->contentsRect().width(), 10000), Qt::TextWordWrap,
+                        label->text());
+                    EXPECT_GE(label->contentsRect().height(), needed.height())
+                        << name.toStdString();
+                }
+                for (const auto& [other, otherName] : frames) {
+                    EXPECT_FALSE(frame.intersects(other))
+                        << name.toStdString() << " meets " << otherName.toStdString();
+                }
+                frames.emplace_back(frame, name);
+            }
+            EXPECT_GT(frames.size(), 30u);
+        }
+    }
 
     static void flip(Switch* control) { QTest::mouseClick(control, Qt::LeftButton); }
 
