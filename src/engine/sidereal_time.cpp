@@ -23,6 +23,21 @@ EpochParts splitEpoch(double epoch) {
     return {year, fraction * 1000.0};
 }
 
+// Mean sidereal time at 0h UT of the day that begins at jd0, in seconds. Predictions come in
+// runs within one day, so each thread keeps the last day's.
+double siderealTimeAtMidnight(double jd0) {
+    struct Day {
+        double jd0 = std::nan("");
+        double gmst = 0.0;
+    };
+    thread_local Day day;
+    if (day.jd0 != jd0) {
+        const double tu = (jd0 - 2451545.0) / 36525.0;
+        day = {jd0, 24110.54841 + tu * (8640184.812866 + tu * (0.093104 - tu * 6.2E-6))};
+    }
+    return day.gmst;
+}
+
 }  // namespace
 
 double Julian_Date_of_Year(double year) {
@@ -51,9 +66,9 @@ double ThetaG(double epoch, deep_link_t& deep_arg) {
 double ThetaG_JD(double jd) {
     const double ut = Frac(jd + 0.5);
     const double jd0 = jd - ut;
-    const double tu = (jd0 - 2451545.0) / 36525.0;
-    double gmst = 24110.54841 + tu * (8640184.812866 + tu * (0.093104 - tu * 6.2E-6));
-    gmst = Modulus(gmst + constants::sidereal_seconds_per_day * ut, constants::seconds_per_day);
+    const double gmst =
+        Modulus(siderealTimeAtMidnight(jd0) + constants::sidereal_seconds_per_day * ut,
+                constants::seconds_per_day);
     return constants::twopi * gmst / constants::seconds_per_day;
 }
 

@@ -60,6 +60,22 @@ void forgetEarlierPredictions(sat_record_t& sat, double tsince) {
     if (!(std::fabs(tsince) >= std::fabs(sat.dps.atime))) sat.dps.atime = 0.0;
 }
 
+// The observer's site, made again only when the observer has moved. Each thread keeps its own,
+// so that scans on several threads need no lock.
+const observer_site_t& observerSite(const geodetic_point_t& observer) {
+    struct Cache {
+        geodetic_point_t observer;
+        observer_site_t site;
+        bool made = false;
+    };
+    thread_local Cache cache;
+    if (!cache.made || cache.observer.lat != observer.lat || cache.observer.lon != observer.lon ||
+        cache.observer.alt != observer.alt) {
+        cache = {observer, Observer_Site(observer), true};
+    }
+    return cache.site;
+}
+
 }  // namespace
 
 void SatelliteData::predictLocationAt(std::optional<Date> date) {
@@ -69,14 +85,16 @@ void SatelliteData::predictLocationAt(std::optional<Date> date) {
     sat.jul_utc = when.julianDate();
     sat.tsince = (sat.jul_utc - sat.jul_epoch) * minutes_per_day;
     forgetEarlierPredictions(sat, sat.tsince);
+    // The revolution number needs only the instant; its divisions run alongside the propagation.
+    sat.orbit = revolutionNumber(sat);
     propagate(sat, sat.tsince);
     Convert_Sat_State(sat.pos, sat.vel);
     sat.velo = sat.vel.w;
 
-    geodetic_point_t observer = appDelegate_->observer_geodetic();
     look_angles_t look{};
     geodetic_point_t subPoint{};
-    Calculate_Obs_LatLonAlt(sat.jul_utc, sat.pos, sat.vel, observer, look, subPoint);
+    Calculate_Obs_LatLonAlt(sat.jul_utc, sat.pos, sat.vel,
+                            observerSite(appDelegate_->observer_geodetic()), look, subPoint);
 
     // The sub-satellite longitude comes in [0, 2pi) or as not-a-number; fold it into -pi..pi.
     if (subPoint.lon < -pi) subPoint.lon += twopi;
@@ -92,7 +110,6 @@ void SatelliteData::predictLocationAt(std::optional<Date> date) {
     sat.ma = Degrees(sat.phase) * 256.0 / 360.0;
     sat.phase = Degrees(sat.phase);
     sat.footprint = footprint_factor * std::acos(xkmper / (xkmper + sat.alt));
-    sat.orbit = revolutionNumber(sat);
 }
 
 void SatelliteData::classifyOrbit() {

@@ -85,3 +85,23 @@ TEST(Observer, SubSatellitePointOverTheEquatorAndOfNonsense) {
     Calculate_LatLonAlt(jd, {NAN, 1.0, 1.0, 0.0}, sub);  // ends instead of iterating forever
     EXPECT_TRUE(std::isnan(sub.lat) || std::isnan(sub.alt));
 }
+
+TEST(Observer, OneSiteAndFrameGiveTheSameAnswersAsTheObserverRecord) {
+    const geodetic_point_t record{52.0 * de2ra, -1.5 * de2ra, 0.1, 0.0};
+    const observer_site_t site = Observer_Site(record);
+    const vector4_t pos{-4000.0, 3000.0, 4500.0, 0.0}, vel{-2.0, -5.0, 3.5, 0.0};
+    for (const double when : {jd, jd + 0.37, jd + 3.9}) {
+        geodetic_point_t copy = record, sub{}, subOnce{};
+        look_angles_t look{}, lookOnce{};
+        Calculate_Obs(when, pos, vel, copy, look);
+        Calculate_LatLonAlt(when, pos, sub);
+        Calculate_Obs_LatLonAlt(when, pos, vel, site, lookOnce, subOnce);
+        EXPECT_EQ(look.az, lookOnce.az);
+        EXPECT_EQ(look.el, lookOnce.el);
+        EXPECT_EQ(look.range_rate, lookOnce.range_rate);
+        EXPECT_EQ(sub.lat, subOnce.lat);
+        EXPECT_EQ(sub.lon, subOnce.lon);
+        EXPECT_EQ(sub.alt, subOnce.alt);
+        EXPECT_EQ(copy.theta, Observer_Frame(ThetaG_JD(when), site).theta);
+    }
+}
