@@ -1,6 +1,7 @@
 #include "SunAndMoon.h"
 
 #include <QDateTime>
+#include <algorithm>
 #include <cmath>
 
 #include "Angles.h"
@@ -16,29 +17,76 @@ double reduce(double x, double p) {
     return r < 0.0 ? r + p : r;
 }
 
+constexpr double kilometres_per_astronomical_unit = 149597870.7;
+
 struct Sky {
     double lst;        // local sidereal time, degrees
     double lat;        // observer latitude, radians
     double daysJ2000;  // days from J2000.0
 };
 
-Sky skyAt(const SettingsStore& appDelegate, Date date) {
-    const double jd = date.julianDate();
-    const double d = jd - 2451545.0;
-    const engine::geodetic_point_t observer = appDelegate.observer_geodetic();
-    return {reduce(280.46061837 + 360.98564736629 * d + observer.lon / radians_per_degree, 360.0),
-            observer.lat, d};
+double daysFromJ2000(Date date) { return date.julianDate() - 2451545.0; }
+
+// Mean sidereal time at Greenwich plus the longitude (degrees).
+double localSiderealTime(double d, double longitude) {
+    return reduce(280.46061837 + 360.98564736629 * d + longitude / radians_per_degree, 360.0);
 }
 
-AzimuthAndElevation horizontal(const Sky& sky, double ra, double dec) {
+Sky skyOf(const engine::geodetic_point_t& observer, Date date) {
+    const double d = daysFromJ2000(date);
+    return {localSiderealTime(d, observer.lon), observer.lat, d};
+}
+
+Sky skyAt(const SettingsStore& appDelegate, Date date) {
+    return skyOf(appDelegate.observer_geodetic(), date);
+}
+
+struct Horizontal {
+    double azimuth;    // radians, 0 to 2 pi
+    double elevation;  // radians
+};
+
+Horizontal horizontalRadians(const Sky& sky, double ra, double dec) {
     const double h = sky.lst * radians_per_degree - ra;
-    const double elevation = std::asin(std::sin(sky.lat) * std::sin(dec) +
-                                       std::cos(sky.lat) * std::cos(dec) * std::cos(h));
+    // Rounding can carry the sine just past 1 with the body overhead.
+    const double elevation = std::asin(std::clamp(
+        std::sin(sky.lat) * std::sin(dec) + std::cos(sky.lat) * std::cos(dec) * std::cos(h), -1.0,
+        1.0));
     double azimuth = std::atan2(
         -std::sin(h), std::cos(sky.lat) * std::tan(dec) - std::sin(sky.lat) * std::cos(h));
     if (azimuth < 0.0) azimuth += full_circle;
-    return {static_cast<float>(azimuth / radians_per_degree),
-            static_cast<float>(elevation / radians_per_degree)};
+    return {azimuth, elevation};
+}
+
+AzimuthAndElevation horizontal(const Sky& sky, double ra, double dec) {
+    const Horizontal place = horizontalRadians(sky, ra, dec);
+    return {static_cast<float>(place.azimuth / radians_per_degree),
+            static_cast<float>(place.elevation / radians_per_degree)};
+}
+
+// The low-precision solar series: ecliptic longitude and obliquity, and from them right
+// ascension, declination and distance.
+struct Solar {
+    double lambda;    // ecliptic longitude, radians
+    double epsilon;   // obliquity of the ecliptic, radians
+    double ra;        // radians, 0 to 2 pi
+    double dec;       // radians
+    double distance;  // km
+};
+
+Solar solarSeries(double d) {
+    const double l = reduce(280.461 + 0.9856474 * d, 360.0);
+    const double g = reduce(357.528 + 0.98560028 * d, 360.0) * radians_per_degree;
+    const double lambda =
+        reduce(l + 1.9148 * std::sin(g) + 0.02 * std::sin(2.0 * g) + 0.0003 * std::sin(3.0 * g),
+               360.0) *
+        radians_per_degree;
+    const double epsilon = (23.439 - 0.0000004 * d) * radians_per_degree;
+    double ra = std::atan2(std::cos(epsilon) * std::sin(lambda), std::cos(lambda));
+    if (ra < 0.0) ra += full_circle;
+    const double dec = std::asin(std::sin(epsilon) * std::sin(lambda));
+    const double distance = 1.00014 - 0.01671 * std::cos(g) - 0.00014 * std::cos(2.0 * g);
+    return {lambda, epsilon, ra, dec, distance * kilometres_per_astronomical_unit};
 }
 
 // Days from 0h UT on 31 December 1999 by the calendar date of the instant, to the minute.
@@ -57,18 +105,31 @@ double SunAndMoon::rem2Pi(double angle) { return reduce(angle, full_circle); }
 
 AzimuthAndElevation SunAndMoon::sunAt(const SettingsStore& appDelegate, std::optional<Date> date) {
     const Sky sky = skyAt(appDelegate, date ? *date : appDelegate.now());
-    const double d = sky.daysJ2000;
-    const double l = reduce(280.461 + 0.9856474 * d, 360.0);
-    const double g = reduce(357.528 + 0.98560028 * d, 360.0) * radians_per_degree;
-    const double lambda =
-        reduce(l + 1.9148 * std::sin(g) + 0.02 * std::sin(2.0 * g) + 0.0003 * std::sin(3.0 * g),
-               360.0) *
-        radians_per_degree;
-    const double epsilon = (23.439 - 0.0000004 * d) * radians_per_degree;
-    double ra = std::atan2(std::cos(epsilon) * std::sin(lambda), std::cos(lambda));
-    if (ra < 0.0) ra += full_circle;
-    const double dec = std::asin(std::sin(epsilon) * std::sin(lambda));
-    return horizontal(sky, ra, dec);
+    const Solar sun = solarSeries(sky.daysJ2000);
+    return horizontal(sky, sun.ra, sun.dec);
+}
+
+SunAndMoon::Sun SunAndMoon::sunFor(const engine::geodetic_point_t& observer, Date date) {
+    const Sky sky = skyOf(observer, date);
+    const Solar sun = solarSeries(sky.daysJ2000);
+    const double r = sun.distance;
+    const double sinLambda = std::sin(sun.lambda);
+    return {{r * std::cos(sun.lambda), r * std::cos(sun.epsilon) * sinLambda,
+             r * std::sin(sun.epsilon) * sinLambda, r},
+            horizontalRadians(sky, sun.ra, sun.dec).elevation / radians_per_degree};
+}
+
+double SunAndMoon::sunElevation(const engine::geodetic_point_t& observer, Date date) {
+    const Sky sky = skyOf(observer, date);
+    const Solar sun = solarSeries(sky.daysJ2000);
+    return horizontalRadians(sky, sun.ra, sun.dec).elevation / radians_per_degree;
+}
+
+SunAndMoon::GroundPoint SunAndMoon::subsolarPoint(Date date) {
+    const double d = daysFromJ2000(date);
+    const Solar sun = solarSeries(d);
+    const double hourAngle = localSiderealTime(d, 0.0) - sun.ra / radians_per_degree;
+    return {sun.dec / radians_per_degree, 180.0 - reduce(hourAngle + 180.0, 360.0)};
 }
 
 AzimuthAndElevation SunAndMoon::moonAt(const SettingsStore& appDelegate, std::optional<Date> date) {

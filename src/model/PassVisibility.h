@@ -1,0 +1,80 @@
+// Whether a pass can be seen: the satellite sunlit and above the minimum elevation while the
+// observer is in darkness, all at the same moment. Gives the stretches of the pass that can be
+// seen, the visible part with its highest point, where the satellite enters and leaves the
+// Earth's shadow, and the light at every sample of the pass.
+#pragma once
+
+#include <optional>
+#include <vector>
+
+#include "Date.h"
+#include "EarthShadow.h"
+#include "PassCoordinate.h"
+
+class PassData;
+class SatelliteData;
+
+struct VisibilityConditions {
+    // The observer is in darkness while the Sun is below this elevation (degrees): -6 is the end
+    // of civil twilight.
+    double darknessElevation = -6.0;
+    // Degrees; at or below 0, the whole pass from rise to set is high enough.
+    double minimumElevation = 0.0;
+};
+
+// The light at one instant: the satellite's and the observer's.
+struct SkyLight {
+    Illumination illumination;
+    bool sunlit;    // the satellite, as EarthShadow::sunlit
+    bool darkness;  // the observer
+};
+
+struct ShadowCrossing {
+    Date date;
+    bool entering;         // into the shadow; else out of it
+    PassCoordinate place;  // where the satellite stands then
+};
+
+struct VisiblePart {
+    Date start;
+    Date end;
+    PassCoordinate highest;  // the highest point while visible
+};
+
+class PassVisibility {
+public:
+    struct Span {
+        Date start;
+        Date end;
+    };
+
+    // Looks at the pass with the satellite's observer; the satellite's predictions move.
+    PassVisibility(SatelliteData& satellite, const PassData& pass,
+                   const VisibilityConditions& conditions);
+
+    bool isVisible() const { return !spans_.empty(); }
+    // The stretches that can be seen, in time order, each found within a tenth of a second.
+    const std::vector<Span>& visibleSpans() const { return spans_; }
+    // From the first stretch's start to the last one's end, with the highest point within the
+    // stretches; none for a pass that cannot be seen.
+    std::optional<VisiblePart> visiblePart() const { return visiblePart_; }
+    // Entries into and exits from the shadow between rise and set, in time order.
+    const std::vector<ShadowCrossing>& shadowCrossings() const { return crossings_; }
+    // The light at each sample of the pass, in the pass's order, and at its highest point.
+    const std::vector<SkyLight>& sampleLights() const { return sampleLights_; }
+    std::optional<SkyLight> highestLight() const { return highestLight_; }
+
+    // The light at one instant, for the satellite's observer; the satellite is predicted there.
+    static SkyLight lightAt(SatelliteData& satellite, Date date,
+                            const VisibilityConditions& conditions);
+
+private:
+    struct State;
+    class Scan;
+
+    std::vector<Span> spans_;
+    std::optional<VisiblePart> visiblePart_;
+    std::vector<ShadowCrossing> crossings_;
+    std::vector<SkyLight> sampleLights_;
+    std::optional<SkyLight> highestLight_;
+};
