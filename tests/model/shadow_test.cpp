@@ -83,7 +83,7 @@ TEST(Sun, StandsOverheadAtTheSubsolarPoint) {
         EXPECT_NEAR(SunAndMoon::sunElevation(beneath, t), 90.0, 0.01) << hour;
     }
     // At 12:00 UTC on 6 December the Sun stands near Greenwich's meridian (the equation of time
-    // puts it 2.2 degrees east), 22.5 degrees south.
+    // puts it 2.2 degrees west at noon), 22.5 degrees south.
     const SunAndMoon::GroundPoint noon = SunAndMoon::subsolarPoint(epoch);
     EXPECT_NEAR(noon.latitude, -22.5, 0.1);
     EXPECT_NEAR(noon.longitude, -2.2, 0.1);
