@@ -1,8 +1,10 @@
 #include "PassVisibility.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include "GoldenSection.h"
+#include "OrbitBounds.h"
 #include "PassData.h"
 #include "SatelliteData.h"
 #include "SettingsStore.h"
@@ -10,14 +12,20 @@
 
 namespace {
 
-// A change of any condition is narrowed to this many seconds. The samples of a pass lie a minute
-// apart, and its highest point is one of the points looked at, so a condition that changes and
-// changes back within a minute between them (a brush with the shadow's edge) is not seen.
+// The pass is looked at on its samples (a minute apart) and its highest point. Where the
+// bounds on how fast each condition can change show that none changes before a later sample,
+// the samples in between are passed over; so a condition that changes and changes back within
+// a minute between two samples (a brush with the shadow's edge) is not seen, and nothing else
+// is missed. Each change is narrowed to this many seconds.
 constexpr double flip_resolution = 0.05;
-constexpr int max_flip_steps = 40;
-// The highest point of a visible stretch that lies between two samples is narrowed to a second.
+constexpr int max_flip_steps = 60;
+// The highest point of a visible stretch that lies between looks is narrowed to a second.
 constexpr double highest_resolution = 1.0;
 constexpr int max_highest_steps = 40;
+// The Sun's elevation changes by at most 15 degrees an hour.
+constexpr double sun_rate = 0.005;      // degrees a second
+constexpr double observer_speed = 0.5;  // km/s, the Earth's turning at the equator and more
+constexpr double degrees_per_radian = 57.29577951308232;
 
 enum Condition { high, lit, dark, condition_count };
 
@@ -29,6 +37,7 @@ struct PassVisibility::State {
     double elevation;     // degrees
     double azimuth;       // degrees
     double altitude;      // km
+    double range;         // km
     double shadowMargin;  // radians, as EarthShadow::margin
     Illumination illumination;
     double sunElevation;  // degrees
@@ -39,14 +48,15 @@ struct PassVisibility::State {
     }
 };
 
-// The predictions of one pass: the state at any instant and the instant at which a condition
-// changes between two states.
+// The predictions of one pass: the state at any instant, how long each condition surely holds
+// its value, and the instant at which a condition changes between two states.
 class PassVisibility::Scan {
 public:
     Scan(SatelliteData& satellite, const VisibilityConditions& conditions)
         : satellite_(satellite),
           conditions_(conditions),
-          observer_(satellite.appDelegate()->observer_geodetic()) {}
+          observer_(satellite.appDelegate()->observer_geodetic()),
+          bounds_(OrbitBounds::of(satellite.satelliteData())) {}
 
     State at(Date t) {
         satellite_.predictLocationAt(t);
@@ -56,6 +66,7 @@ public:
                 satellite_.elevation(),
                 satellite_.azimuth(),
                 satellite_.altitude(),
+                satellite_.range(),
                 shadow.margin(),
                 shadow.illumination(),
                 sun.elevation};
@@ -81,6 +92,21 @@ public:
 
     SkyLight light(const State& s) const { return {s.illumination, holds(lit, s), holds(dark, s)}; }
 
+    // Seconds from s during which no condition can change. The line of sight turns at most at
+    // (speed + observer's speed) / range, which holds while the range has not shrunk by more
+    // than the elevation's margin allows.
+    double holdTime(const State& s) const {
+        double hold = std::fabs(s.shadowMargin) / bounds_.shadowRate();
+        hold = std::min(hold, std::fabs(s.sunElevation - conditions_.darknessElevation) / sun_rate);
+        if (conditions_.minimumElevation > 0.0) {
+            const double margin =
+                std::fabs(s.elevation - conditions_.minimumElevation) / degrees_per_radian;
+            hold = std::min(hold,
+                            margin * s.range / ((bounds_.speed + observer_speed) * (1.0 + margin)));
+        }
+        return std::isfinite(hold) ? hold : 0.0;
+    }
+
     // The state just after the condition changes between before and after, which disagree on it.
     State flip(Condition condition, State before, State after) {
         const bool from = holds(condition, before);
@@ -95,6 +121,7 @@ private:
     SatelliteData& satellite_;
     VisibilityConditions conditions_;
     engine::geodetic_point_t observer_;
+    OrbitBounds bounds_;
 };
 
 namespace {
@@ -105,56 +132,54 @@ struct Flip {
     bool becomes;
 };
 
+// The instants the pass is looked at: its samples with its highest point among them.
+std::vector<Date> lookingPoints(const PassData& pass) {
+    std::vector<Date> points;
+    for (std::int32_t i = 0; i < pass.passItemCount(); ++i) {
+        if (const auto date = pass.passItemAtIndex(i).date) points.push_back(*date);
+    }
+    if (const auto peak = pass.highestElevationDate()) points.push_back(*peak);
+    std::sort(points.begin(), points.end());
+    points.erase(std::unique(points.begin(), points.end()), points.end());
+    return points;
+}
+
 }  // namespace
 
 PassVisibility::PassVisibility(SatelliteData& satellite, const PassData& pass,
                                const VisibilityConditions& conditions) {
-    Scan scan(satellite, conditions);
-    const Date now = satellite.appDelegate()->now();
-    for (std::int32_t i = 0; i < pass.passItemCount(); ++i) {
-        const std::optional<Date> date = pass.passItemAtIndex(i).date;
-        sampleLights_.push_back(scan.light(scan.at(date.value_or(now))));
-    }
     if (!pass.aos() || !pass.los()) return;
+    Scan scan(satellite, conditions);
+    const std::vector<Date> points = lookingPoints(pass);
 
-    // The samples, with the highest point among them, in time order.
-    std::vector<State> points;
-    const std::optional<Date> peak = pass.highestElevationDate();
-    for (std::int32_t i = 0; i < pass.passItemCount(); ++i) {
-        const Date t = *pass.passItemAtIndex(i).date;
-        if (peak && (points.empty() || points.back().t < *peak) && *peak < t) {
-            points.push_back(scan.at(*peak));
-        }
-        points.push_back(scan.at(t));
-    }
-    if (peak) {
-        const auto found = std::find_if(points.begin(), points.end(),
-                                        [&](const State& s) { return s.t == *peak; });
-        if (found != points.end()) highestLight_ = scan.light(*found);
-    }
-
+    // Walk the points, passing over those that the hold time shows cannot differ.
     std::vector<Flip> flips;
-    std::vector<State> flipStates;
-    for (std::size_t i = 1; i < points.size(); ++i) {
+    std::vector<State> looked{scan.at(points.front())};
+    for (std::size_t i = 0; i + 1 < points.size();) {
+        const State& from = looked.back();
+        const Date reach = from.t + scan.holdTime(from);
+        std::size_t next = i + 1;
+        while (next + 1 < points.size() && !(reach < points[next + 1])) ++next;
+        const State to = scan.at(points[next]);
         for (const Condition c : {high, lit, dark}) {
-            if (scan.holds(c, points[i - 1]) == scan.holds(c, points[i])) continue;
-            const State after = scan.flip(c, points[i - 1], points[i]);
-            flips.push_back({after.t, c, scan.holds(c, points[i])});
-            if (c == lit) {
-                crossings_.push_back({after.t, !scan.holds(lit, points[i]), after.place()});
-            }
+            if (scan.holds(c, from) == scan.holds(c, to)) continue;
+            const State after = scan.flip(c, from, to);
+            flips.push_back({after.t, c, scan.holds(c, to)});
+            if (c == lit) crossings_.push_back({after.t, !scan.holds(lit, to), after.place()});
         }
+        looked.push_back(to);
+        i = next;
     }
     std::stable_sort(flips.begin(), flips.end(),
                      [](const Flip& a, const Flip& b) { return a.t < b.t; });
     std::sort(crossings_.begin(), crossings_.end(),
               [](const ShadowCrossing& a, const ShadowCrossing& b) { return a.date < b.date; });
 
-    bool holding[condition_count] = {scan.holds(high, points.front()),
-                                     scan.holds(lit, points.front()),
-                                     scan.holds(dark, points.front())};
-    bool open = scan.visible(points.front());
-    Date openedAt = points.front().t;
+    bool holding[condition_count] = {scan.holds(high, looked.front()),
+                                     scan.holds(lit, looked.front()),
+                                     scan.holds(dark, looked.front())};
+    bool open = scan.visible(looked.front());
+    Date openedAt = looked.front().t;
     for (const Flip& flip : flips) {
         holding[flip.condition] = flip.becomes;
         const bool visible = holding[high] && holding[lit] && holding[dark];
@@ -162,40 +187,39 @@ PassVisibility::PassVisibility(SatelliteData& satellite, const PassData& pass,
         if (!visible && open && openedAt < flip.t) spans_.push_back({openedAt, flip.t});
         open = visible;
     }
-    if (open && openedAt < points.back().t) spans_.push_back({openedAt, points.back().t});
+    if (open && openedAt < looked.back().t) spans_.push_back({openedAt, looked.back().t});
     if (spans_.empty()) return;
 
     // The highest point while visible: the pass's own when it lies in a stretch, else the
-    // highest of the stretches' ends and the samples within them, narrowed between its
-    // neighbours when it is a sample.
+    // highest of the stretches' ends and the points looked at within them, narrowed between
+    // its neighbours when it is not an end.
     VisiblePart part{spans_.front().start, spans_.back().end, {}};
     const auto inSpan = [&](Date t) {
         return std::any_of(spans_.begin(), spans_.end(),
                            [&](const Span& s) { return !(t < s.start) && !(s.end < t); });
     };
+    const std::optional<Date> peak = pass.highestElevationDate();
     if (peak && inSpan(*peak)) {
         part.highest = *pass.highestElevationEntry();
     } else {
         std::optional<State> best;
-        const auto consider = [&](const State& s) {
-            if (!best || best->elevation < s.elevation) best = s;
-        };
         for (const Span& span : spans_) {
-            consider(scan.at(span.start));
-            consider(scan.at(span.end));
-        }
-        std::optional<std::size_t> bestPoint;
-        for (std::size_t i = 0; i < points.size(); ++i) {
-            if (inSpan(points[i].t) && best->elevation < points[i].elevation) {
-                best = points[i];
-                bestPoint = i;
+            for (const Date end : {span.start, span.end}) {
+                const State s = scan.at(end);
+                if (!best || best->elevation < s.elevation) best = s;
             }
         }
-        if (bestPoint && *bestPoint > 0 && *bestPoint + 1 < points.size()) {
-            const State& low = points[*bestPoint - 1];
+        std::optional<std::size_t> bestLooked;
+        for (std::size_t i = 0; i < looked.size(); ++i) {
+            if (inSpan(looked[i].t) && best->elevation < looked[i].elevation) {
+                best = looked[i];
+                bestLooked = i;
+            }
+        }
+        if (bestLooked && *bestLooked > 0 && *bestLooked + 1 < looked.size()) {
             GoldenSection search(
-                low, points[*bestPoint + 1].t, [&](Date t) { return scan.at(t); },
-                [](const State& s) { return s.elevation; });
+                looked[*bestLooked - 1], looked[*bestLooked + 1].t,
+                [&](Date t) { return scan.at(t); }, [](const State& s) { return s.elevation; });
             for (int i = 0; i < max_highest_steps && search.width() > highest_resolution; ++i) {
                 for (const State& s : {search.inner1(), search.inner2()}) {
                     if (inSpan(s.t) && best->elevation < s.elevation) best = s;
@@ -212,4 +236,15 @@ SkyLight PassVisibility::lightAt(SatelliteData& satellite, Date date,
                                  const VisibilityConditions& conditions) {
     Scan scan(satellite, conditions);
     return scan.light(scan.at(date));
+}
+
+std::vector<SkyLight> PassVisibility::sampleLights(SatelliteData& satellite, const PassData& pass,
+                                                   const VisibilityConditions& conditions) {
+    Scan scan(satellite, conditions);
+    const Date now = satellite.appDelegate()->now();
+    std::vector<SkyLight> lights;
+    for (std::int32_t i = 0; i < pass.passItemCount(); ++i) {
+        lights.push_back(scan.light(scan.at(pass.passItemAtIndex(i).date.value_or(now))));
+    }
+    return lights;
 }

@@ -1,7 +1,7 @@
 // Whether a pass can be seen: the satellite sunlit and above the minimum elevation while the
 // observer is in darkness, all at the same moment. Gives the stretches of the pass that can be
 // seen, the visible part with its highest point, where the satellite enters and leaves the
-// Earth's shadow, and the light at every sample of the pass.
+// Earth's shadow, and the light at any instant of the pass.
 #pragma once
 
 #include <optional>
@@ -53,20 +53,21 @@ public:
                    const VisibilityConditions& conditions);
 
     bool isVisible() const { return !spans_.empty(); }
-    // The stretches that can be seen, in time order, each found within a tenth of a second.
+    // The stretches that can be seen, in time order, each end found within a twentieth of a
+    // second.
     const std::vector<Span>& visibleSpans() const { return spans_; }
     // From the first stretch's start to the last one's end, with the highest point within the
     // stretches; none for a pass that cannot be seen.
     std::optional<VisiblePart> visiblePart() const { return visiblePart_; }
     // Entries into and exits from the shadow between rise and set, in time order.
     const std::vector<ShadowCrossing>& shadowCrossings() const { return crossings_; }
-    // The light at each sample of the pass, in the pass's order, and at its highest point.
-    const std::vector<SkyLight>& sampleLights() const { return sampleLights_; }
-    std::optional<SkyLight> highestLight() const { return highestLight_; }
 
     // The light at one instant, for the satellite's observer; the satellite is predicted there.
     static SkyLight lightAt(SatelliteData& satellite, Date date,
                             const VisibilityConditions& conditions);
+    // The light at each sample of the pass, in its order (a sample without a date: now).
+    static std::vector<SkyLight> sampleLights(SatelliteData& satellite, const PassData& pass,
+                                              const VisibilityConditions& conditions);
 
 private:
     struct State;
@@ -75,6 +76,4 @@ private:
     std::vector<Span> spans_;
     std::optional<VisiblePart> visiblePart_;
     std::vector<ShadowCrossing> crossings_;
-    std::vector<SkyLight> sampleLights_;
-    std::optional<SkyLight> highestLight_;
 };
