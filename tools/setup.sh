@@ -13,6 +13,7 @@ packages=(
   tzdata
   libhamlib-utils
   appstream desktop-file-utils
+  dbus-daemon
 )
 
 missing=()

@@ -23,18 +23,21 @@
 #include "AlertView.h"
 #include "BackgroundReader.h"
 #include "Date.h"
+#include "DesktopNotifications.h"
 #include "DocumentCache.h"
 #include "DownloadLog.h"
 #include "ElementSetReader.h"
 #include "FetchText.h"
 #include "Location.h"
 #include "LocationManager.h"
+#include "PassAlertSchedule.h"
 #include "Reachability.h"
 #include "RequestSpacing.h"
 #include "SatelliteData.h"
 #include "SavedState.h"
 #include "SettingsStore.h"
 #include "Timer.h"
+#include "WatchSettings.h"
 
 class StationControl;
 
@@ -203,6 +206,18 @@ public:
     // The station settings' file beside the saved state (empty without a data directory).
     QString stationSettingsPath() const;
 
+    // ---- Watching the sky (SkelvorAppDelegate_watch.cpp)
+    // Read from watchSettingsPath at the first call; the defaults without a readable file.
+    const WatchSettings& watchSettings() const;
+    // Keeps the settings and writes their file; false when it could not be written.
+    bool setWatchSettings(WatchSettings settings);
+    // The file beside the saved state (empty without a data directory).
+    QString watchSettingsPath() const;
+    // The pass alerts, made at the first call, for the catalogue's satellites alerts are on
+    // for, on the notification service of the session bus or of the bus set before.
+    PassAlertSchedule& passAlerts();
+    void setNotificationBus(const QDBusConnection& bus) { notificationBus_ = bus; }
+
 private:
     void alertViewClickedButtonAtIndex(AlertView& alertView, int buttonIndex) override;
     std::unique_ptr<AlertView> makeAlert(const QString& title, const QString& message,
@@ -323,6 +338,12 @@ private:
     QMap<QString, QString> serverCategories_;
     std::optional<QStringList> chosenUpdateCategories_;
     QStringList droppedGroups_;
+
+    // Watching the sky.
+    mutable std::optional<WatchSettings> watchSettings_;
+    std::optional<QDBusConnection> notificationBus_;
+    std::unique_ptr<DesktopNotifications> notifications_;
+    std::unique_ptr<PassAlertSchedule> passAlerts_;
 
     SkelvorAppDelegate* previous_;
     // Answers from the event loop and from other threads come through these two; declared late,
