@@ -37,6 +37,7 @@
 #include "SavedState.h"
 #include "SettingsStore.h"
 #include "Timer.h"
+#include "TonightScan.h"
 #include "WatchSettings.h"
 
 class StationControl;
@@ -213,6 +214,9 @@ public:
     bool setWatchSettings(WatchSettings settings);
     // The file beside the saved state (empty without a data directory).
     QString watchSettingsPath() const;
+    // The catalogue's satellites in the categories (all when none is named), each once, copied
+    // for tonight's scan.
+    std::vector<TonightSatellite> tonightSatellites(const QStringList& categories) const;
     // The pass alerts, made at the first call, for the catalogue's satellites alerts are on
     // for, on the notification service of the session bus or of the bus set before.
     PassAlertSchedule& passAlerts();

@@ -1,5 +1,6 @@
-// Watching the sky: its settings and the pass alerts.
+// Watching the sky: the catalogue copied for tonight's scan, and the pass alerts.
 #include <QDir>
+#include <QSet>
 
 #include "SkelvorAppDelegate.h"
 
@@ -21,6 +22,29 @@ bool SkelvorAppDelegate::setWatchSettings(WatchSettings settings) {
 QString SkelvorAppDelegate::watchSettingsPath() const {
     if (dataDirectory_.isEmpty()) return {};
     return QDir(dataDirectory_).filePath(QStringLiteral("Library/Preferences/watchSettings"));
+}
+
+std::vector<TonightSatellite> SkelvorAppDelegate::tonightSatellites(
+    const QStringList& categories) const {
+    std::vector<TonightSatellite> satellites;
+    QSet<std::int32_t> numbers;
+    QSet<QString> names;
+    for (auto category = knownSatellites_.cbegin(); category != knownSatellites_.cend();
+         ++category) {
+        if (!categories.isEmpty() && !categories.contains(category.key())) continue;
+        for (const auto& satellite : *category) {
+            // A satellite filed in several categories is scanned once.
+            const std::int32_t number = satellite->catalogNumber();
+            if (number != 0 ? numbers.contains(number) : names.contains(satellite->commonName())) {
+                continue;
+            }
+            numbers.insert(number);
+            names.insert(satellite->commonName());
+            satellites.push_back(
+                {satellite->commonName(), category.key(), number, satellite->satelliteData()});
+        }
+    }
+    return satellites;
 }
 
 PassAlertSchedule& SkelvorAppDelegate::passAlerts() {

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <cmath>
 
+#include "SkelvorAppDelegate.h"
 #include "constants.h"
 
 void Diagnostics::noAnswer(const SatelliteData& satellite, const QString& why) {
@@ -51,4 +52,20 @@ bool isFiniteRow(const std::vector<OutputTable::Cell>& row) {
         const auto* number = std::get_if<double>(&cell);
         return !number || std::isfinite(*number);
     });
+}
+
+void useSavedState(const CommandLine& options, SkelvorAppDelegate& appDelegate) {
+    const SkelvorAppDelegate::StateLoad load =
+        appDelegate.loadSavedState(SkelvorAppDelegate::LoadMode::readOnly);
+    if (load.outcome == SkelvorAppDelegate::StateLoad::Outcome::unreadable) {
+        throw CommandFailure(
+            QCoreApplication::translate("skelvor-cli", "the saved state %1 cannot be read: %2")
+                .arg(appDelegate.stateFilePath(), load.reason)
+                .toStdString());
+    }
+    if (options.has(QStringLiteral("lat")) || options.has(QStringLiteral("lon"))) {
+        placeObserver(options, appDelegate);
+    } else {
+        appDelegate.placeObserverAtCurrentLocation();
+    }
 }

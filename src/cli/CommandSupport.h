@@ -10,6 +10,8 @@
 #include "OutputTable.h"
 #include "SettingsStore.h"
 
+class SkelvorAppDelegate;
+
 // The messages a command gives besides its answers, and what they make of the exit code.
 struct Diagnostics {
     QString text;             // lines for standard error
@@ -29,9 +31,25 @@ ElementFile loadSets(const CommandLine& options, Diagnostics& diagnostics,
 // Places the observer from --lat and --lon (degrees) and --alt (metres, 0 when absent).
 void placeObserver(const CommandLine& options, SettingsStore& appDelegate);
 
+// Reads the saved state without writing anything, and places the observer from --lat and --lon,
+// or else where the saved state has it. Throws CommandFailure when the state cannot be read.
+void useSavedState(const CommandLine& options, SkelvorAppDelegate& appDelegate);
+
 // Whether every number of the row is finite; the orbit models give not-a-number where an
 // element set describes no orbit at that instant.
 bool isFiniteRow(const std::vector<OutputTable::Cell>& row);
+
+// --min-elevation in whole degrees (0 when absent).
+std::int32_t minimumElevation(const CommandLine& options);
+// The stretch of time of --from (default now) and --days (default 1).
+struct PassSpan {
+    Date from;
+    Date end;
+};
+PassSpan passSpan(const CommandLine& options, const SettingsStore& appDelegate);
+// Whether the satellite's model gives a position at from; when not, the diagnostics say so,
+// since saying it has no passes would be wrong.
+bool hasPositionAt(SatelliteData& satellite, Date from, Diagnostics& diagnostics);
 
 OutputTable propagateCommand(const CommandLine& options, const ElementFile& sets,
                              Diagnostics& diagnostics);

@@ -4,6 +4,7 @@
 
 #include "CommandSupport.h"
 #include "TrackingCommands.h"
+#include "WatchCommands.h"
 
 namespace {
 
@@ -40,6 +41,13 @@ OptionSpec atOption() {
                 "skelvor-cli", "ISO 8601 UTC times, such as 2026-12-06T21:00:00Z, or now")};
 }
 
+OptionSpec darknessOption() {
+    return {
+        QStringLiteral("darkness"), QStringLiteral("DEG"),
+        QCoreApplication::translate(
+            "skelvor-cli", "the Sun's elevation below which it is dark, -18 to 0 (-6 by default)")};
+}
+
 // Runs one command with its options; its answers, rendered. A command that runs for a while
 // writes its lines to live as they happen.
 using Run = QString (*)(const CommandLine& options, Diagnostics& diagnostics,
@@ -53,23 +61,10 @@ struct Command {
     Run run;
 };
 
-// The selected satellites of the saved state, read without writing anything, and its
-// observer unless --lat and --lon place one.
+// The selected satellites of the saved state.
 std::vector<std::shared_ptr<SatelliteData>> savedSelection(const CommandLine& options,
                                                            SkelvorAppDelegate& appDelegate) {
-    const SkelvorAppDelegate::StateLoad load =
-        appDelegate.loadSavedState(SkelvorAppDelegate::LoadMode::readOnly);
-    if (load.outcome == SkelvorAppDelegate::StateLoad::Outcome::unreadable) {
-        throw CommandFailure(
-            QCoreApplication::translate("skelvor-cli", "the saved state %1 cannot be read: %2")
-                .arg(appDelegate.stateFilePath(), load.reason)
-                .toStdString());
-    }
-    if (options.has(lat) || options.has(lon)) {
-        placeObserver(options, appDelegate);
-    } else {
-        appDelegate.placeObserverAtCurrentLocation();
-    }
+    useSavedState(options, appDelegate);
     const auto& selected = appDelegate.selectedSatellites();
     if (selected.isEmpty()) {
         throw CommandFailure(QCoreApplication::translate(
@@ -98,14 +93,19 @@ QString look(const CommandLine& options, Diagnostics& diagnostics, SkelvorAppDel
 QString passes(const CommandLine& options, Diagnostics& diagnostics,
                SkelvorAppDelegate& appDelegate, const LivePrinter&) {
     const OutputFormat format = options.format();
+    std::vector<std::shared_ptr<SatelliteData>> satellites;
     if (!options.has(tle)) {
-        return passesCommand(options, savedSelection(options, appDelegate), appDelegate,
-                             diagnostics)
-            .render(format);
+        satellites = savedSelection(options, appDelegate);
+    } else {
+        placeObserver(options, appDelegate);
+        satellites = loadSets(options, diagnostics, appDelegate).satellites;
     }
-    placeObserver(options, appDelegate);
-    const ElementFile sets = loadSets(options, diagnostics, appDelegate);
-    return passesCommand(options, sets.satellites, appDelegate, diagnostics).render(format);
+    return passesCommand(options, satellites, appDelegate, diagnostics).render(format);
+}
+
+QString tonight(const CommandLine& options, Diagnostics& diagnostics,
+                SkelvorAppDelegate& appDelegate, const LivePrinter&) {
+    return tonightCommand(options, diagnostics, appDelegate);
 }
 
 QString sun(const CommandLine& options, Diagnostics&, SkelvorAppDelegate& appDelegate,
@@ -183,6 +183,29 @@ const std::vector<Command>& commands() {
            QCoreApplication::translate("skelvor-cli",
                                        "whole degrees a pass must reach (0 by default)")}},
          &passes},
+        {QStringLiteral("tonight"),
+         QStringLiteral("[--tle FILE --lat DEG --lon DEG [--alt METRES]] [--from TIME] "
+                        "[--min-elevation DEG] [--darkness DEG] [--category NAME[,NAME...]]"),
+         QCoreApplication::translate(
+             "skelvor-cli",
+             "Every visible pass of the whole catalogue from dusk to dawn, in time "
+             "order. Without --tle: the catalogue of the saved state, and its "
+             "observer."),
+         {tleOption(),
+          latOption(),
+          lonOption(),
+          altOption(),
+          {QStringLiteral("from"), QStringLiteral("TIME"),
+           QCoreApplication::translate("skelvor-cli",
+                                       "the night under way then, or the next (now by default)")},
+          {QStringLiteral("min-elevation"), QStringLiteral("DEG"),
+           QCoreApplication::translate("skelvor-cli",
+                                       "whole degrees a pass must reach (0 by default)")},
+          darknessOption(),
+          {QStringLiteral("category"), QStringLiteral("NAME[,NAME...]"),
+           QCoreApplication::translate(
+               "skelvor-cli", "only the saved catalogue's satellites of these categories")}},
+         &tonight},
         {QStringLiteral("sun"),
          QStringLiteral("--lat DEG --lon DEG --at TIME[,TIME...]"),
          QCoreApplication::translate("skelvor-cli", "The Sun's azimuth and elevation."),

@@ -4,9 +4,14 @@
 
 #include "CommandSupport.h"
 #include "PassData.h"
+#include "PassListing.h"
 #include "SatelliteData.h"
 
 namespace {
+
+OutputTable::Cell timeCell(std::optional<Date> date) { return date ? isoTime(*date) : QString(); }
+
+}  // namespace
 
 std::int32_t minimumElevation(const CommandLine& options) {
     const double value =
@@ -19,21 +24,26 @@ std::int32_t minimumElevation(const CommandLine& options) {
     return static_cast<std::int32_t>(value);
 }
 
-OutputTable::Cell timeCell(std::optional<Date> date) { return date ? isoTime(*date) : QString(); }
+bool hasPositionAt(SatelliteData& satellite, Date from, Diagnostics& diagnostics) {
+    satellite.predictLocationAt(from);
+    if (std::isfinite(satellite.elevation()) && std::isfinite(satellite.range())) return true;
+    diagnostics.noAnswer(satellite, QCoreApplication::translate(
+                                        "skelvor-cli", "the orbit model gives no position at %1")
+                                        .arg(isoTime(from)));
+    return false;
+}
 
-}  // namespace
-
-// Each pass is built from the set of the one before; the listing ends at the first pass that
-// rises after the window. A search that finds no pass (none rises, or none reaches the minimum
-// elevation, within its ten days) goes on ten days later while that lies within the window; a
-// geostationary satellite's pass has no set and ends the listing.
-OutputTable passesCommand(const CommandLine& options,
-                          const std::vector<std::shared_ptr<SatelliteData>>& satellites,
-                          const SettingsStore& appDelegate, Diagnostics& diagnostics) {
+PassSpan passSpan(const CommandLine& options, const SettingsStore& appDelegate) {
     const Date from =
         options.optionalTime(QStringLiteral("from"), appDelegate.now()).value_or(appDelegate.now());
     const double days = options.optionalNumber(QStringLiteral("days"), 0.0, 366.0).value_or(1.0);
-    const Date end = from + days * Date::seconds_per_day;
+    return {from, from + days * Date::seconds_per_day};
+}
+
+OutputTable passesCommand(const CommandLine& options,
+                          const std::vector<std::shared_ptr<SatelliteData>>& satellites,
+                          const SettingsStore& appDelegate, Diagnostics& diagnostics) {
+    const PassSpan span = passSpan(options, appDelegate);
     const std::int32_t minimum = minimumElevation(options);
 
     OutputTable table({{"catalog", 0},
@@ -45,32 +55,15 @@ OutputTable passesCommand(const CommandLine& options,
                        {"aos_azimuth", 2},
                        {"los_azimuth", 2}});
     for (const auto& satellite : satellites) {
-        // A set whose model gives no position from the start of the listing on has no passes
-        // to tell, and saying none would be wrong.
-        satellite->predictLocationAt(from);
-        if (!std::isfinite(satellite->elevation()) || !std::isfinite(satellite->range())) {
-            diagnostics.noAnswer(
-                *satellite, QCoreApplication::translate("skelvor-cli",
-                                                        "the orbit model gives no position at %1")
-                                .arg(isoTime(from)));
-            continue;
-        }
-        Date start = from;
-        while (true) {
-            const PassData pass(*satellite, start, minimum);
-            if (!pass.aos() && satellite->orbitType() != engine::orbit_geostationary) {
-                start = start + SatelliteData::search_window;
-                if (end < start) break;
-                continue;
-            }
-            if (!pass.aos() || !pass.los() || end < *pass.aos() || !(start < *pass.los())) break;
-            const PassCoordinate& highest = *pass.highestElevationEntry();
+        if (!hasPositionAt(*satellite, span.from, diagnostics)) continue;
+        for (const auto& pass : passesBetween(*satellite, span.from, span.end, minimum)) {
+            const PassCoordinate& highest = *pass->highestElevationEntry();
             table.addRow(
                 {static_cast<long long>(satellite->catalogNumber()), satellite->commonName(),
-                 timeCell(pass.aos()), timeCell(pass.los()), static_cast<double>(highest.elevation),
-                 timeCell(highest.date), static_cast<double>(pass.passItemAtIndex(0).azimuth),
-                 static_cast<double>(pass.passItemAtIndex(pass.passItemCount() - 1).azimuth)});
-            start = *pass.los();
+                 timeCell(pass->aos()), timeCell(pass->los()),
+                 static_cast<double>(highest.elevation), timeCell(highest.date),
+                 static_cast<double>(pass->passItemAtIndex(0).azimuth),
+                 static_cast<double>(pass->passItemAtIndex(pass->passItemCount() - 1).azimuth)});
         }
     }
     return table;

@@ -482,6 +482,13 @@ void propagate(sat_record_t& sat, double tsince) {
     }
 }
 
+void Forget_Earlier_Predictions(sat_record_t& sat, double tsince) {
+    if ((sat.flags & FLAG_DEEP_SPACE) == 0) return;
+    constexpr double stale = 1e20;  // the initialisation's value: no terms computed yet
+    sat.dps.savtsn = stale;
+    if (!(std::fabs(tsince) >= std::fabs(sat.dps.atime))) sat.dps.atime = 0.0;
+}
+
 bool isDeepSpace(const tle_elements_t& tle) {
     return twopi / recoverMeanMotion(tle).xnodp / minutes_per_day >= 0.15625;
 }

@@ -24,6 +24,15 @@ void Deep(int entry, sat_record_t& sat);
 // Propagates with SDP4 when the record is flagged deep space, else with SGP4.
 void propagate(sat_record_t& sat, double tsince);
 
+// A deep-space record keeps working values of the predictions made before it: the resonance
+// integrator's last step and the lunar-solar terms of the last half hour. Used as they stand,
+// they would make the answer for an instant depend on the instants asked before, so that a
+// saved and restored satellite would predict differently from the one saved. Called before a
+// propagation to tsince: the terms are computed afresh; the integrator goes on only forward,
+// which gives the values a start from the epoch gives, and otherwise starts again from the
+// epoch. Near-Earth records are left as they are.
+void Forget_Earlier_Predictions(sat_record_t& sat, double tsince);
+
 // Whether the element set's period, from the mean motion recovered from the Earth's oblateness,
 // is 225 minutes or more, so that SDP4 is its model.
 bool isDeepSpace(const tle_elements_t& tle);

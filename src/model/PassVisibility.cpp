@@ -108,13 +108,46 @@ public:
     }
 
     // The state just after the condition changes between before and after, which disagree on it.
+    // By regula falsi with the Illinois weighting on the condition's margin, which changes
+    // smoothly: a few predictions where halving would take a dozen.
     State flip(Condition condition, State before, State after) {
         const bool from = holds(condition, before);
+        double fa = margin(condition, before);
+        double fb = margin(condition, after);
+        int side = 0;
         for (int i = 0; i < max_flip_steps && after.t - before.t > flip_resolution; ++i) {
-            const State middle = at(before.t + (after.t - before.t) / 2.0);
-            (holds(condition, middle) == from ? before : after) = middle;
+            const double span = after.t - before.t;
+            double offset = span * fa / (fa - fb);
+            if (!(offset > 0.0 && offset < span)) offset = span / 2.0;
+            const State middle = at(before.t + offset);
+            if (holds(condition, middle) == from) {
+                before = middle;
+                fa = margin(condition, middle);
+                if (side == -1) fb /= 2.0;
+                side = -1;
+            } else {
+                after = middle;
+                fb = margin(condition, middle);
+                if (side == 1) fa /= 2.0;
+                side = 1;
+            }
         }
         return after;
+    }
+
+    // How far the condition is from changing, positive while it holds.
+    double margin(Condition condition, const State& s) const {
+        switch (condition) {
+            case high:
+                return s.elevation - conditions_.minimumElevation;
+            case lit:
+                return s.shadowMargin;
+            case dark:
+                return conditions_.darknessElevation - s.sunElevation;
+            case condition_count:
+                break;
+        }
+        return 0.0;
     }
 
 private:
@@ -132,25 +165,33 @@ struct Flip {
     bool becomes;
 };
 
-// The instants the pass is looked at: its samples with its highest point among them.
-std::vector<Date> lookingPoints(const PassData& pass) {
-    std::vector<Date> points;
-    for (std::int32_t i = 0; i < pass.passItemCount(); ++i) {
-        if (const auto date = pass.passItemAtIndex(i).date) points.push_back(*date);
-    }
-    if (const auto peak = pass.highestElevationDate()) points.push_back(*peak);
-    std::sort(points.begin(), points.end());
-    points.erase(std::unique(points.begin(), points.end()), points.end());
-    return points;
-}
-
 }  // namespace
+
+std::optional<PassOutline> PassOutline::of(const PassData& pass) {
+    const PassCoordinate* highest = pass.highestElevationEntry();
+    if (!pass.aos() || !pass.los() || !highest || !highest->date) return std::nullopt;
+    PassOutline outline{*pass.aos(), *pass.los(), *highest, {}};
+    for (std::int32_t i = 0; i < pass.passItemCount(); ++i) {
+        if (const auto date = pass.passItemAtIndex(i).date) outline.lookingPoints.push_back(*date);
+    }
+    return outline;
+}
 
 PassVisibility::PassVisibility(SatelliteData& satellite, const PassData& pass,
                                const VisibilityConditions& conditions) {
-    if (!pass.aos() || !pass.los()) return;
+    if (const std::optional<PassOutline> outline = PassOutline::of(pass)) {
+        *this = PassVisibility(satellite, *outline, conditions);
+    }
+}
+
+PassVisibility::PassVisibility(SatelliteData& satellite, const PassOutline& outline,
+                               const VisibilityConditions& conditions) {
     Scan scan(satellite, conditions);
-    const std::vector<Date> points = lookingPoints(pass);
+    // The looking points with the highest point among them, in time order.
+    std::vector<Date> points = outline.lookingPoints;
+    points.push_back(*outline.highest.date);
+    std::sort(points.begin(), points.end());
+    points.erase(std::unique(points.begin(), points.end()), points.end());
 
     // Walk the points, passing over those that the hold time shows cannot differ.
     std::vector<Flip> flips;
@@ -198,9 +239,8 @@ PassVisibility::PassVisibility(SatelliteData& satellite, const PassData& pass,
         return std::any_of(spans_.begin(), spans_.end(),
                            [&](const Span& s) { return !(t < s.start) && !(s.end < t); });
     };
-    const std::optional<Date> peak = pass.highestElevationDate();
-    if (peak && inSpan(*peak)) {
-        part.highest = *pass.highestElevationEntry();
+    if (inSpan(*outline.highest.date)) {
+        part.highest = outline.highest;
     } else {
         std::optional<State> best;
         for (const Span& span : spans_) {

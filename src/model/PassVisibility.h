@@ -41,6 +41,19 @@ struct VisiblePart {
     PassCoordinate highest;  // the highest point while visible
 };
 
+// What the visibility of a pass is worked out from: its rise, set and highest point, and the
+// instants it is looked at between them (a minute or so apart, in time order, the rise and the
+// set among them).
+struct PassOutline {
+    Date aos;
+    Date los;
+    PassCoordinate highest;
+    std::vector<Date> lookingPoints;
+
+    // A sampled pass: its samples and its highest point; none for a pass without rise or set.
+    static std::optional<PassOutline> of(const PassData& pass);
+};
+
 class PassVisibility {
 public:
     struct Span {
@@ -50,6 +63,8 @@ public:
 
     // Looks at the pass with the satellite's observer; the satellite's predictions move.
     PassVisibility(SatelliteData& satellite, const PassData& pass,
+                   const VisibilityConditions& conditions);
+    PassVisibility(SatelliteData& satellite, const PassOutline& outline,
                    const VisibilityConditions& conditions);
 
     bool isVisible() const { return !spans_.empty(); }

@@ -47,19 +47,6 @@ std::uint32_t revolutionNumber(const sat_record_t& sat) {
     return static_cast<std::uint32_t>(static_cast<std::int64_t>(orbit));
 }
 
-// A deep-space record keeps working values of the predictions made before it: the resonance
-// integrator's last step and the lunar-solar terms of the last half hour. Used as they stand,
-// they would make the answer for an instant depend on the instants asked before, so that a
-// saved and restored satellite would predict differently from the one saved. The terms are
-// computed afresh; the integrator goes on only forward, which gives the values a start from
-// the epoch gives, and otherwise starts again from the epoch.
-void forgetEarlierPredictions(sat_record_t& sat, double tsince) {
-    if ((sat.flags & FLAG_DEEP_SPACE) == 0) return;
-    constexpr double stale = 1e20;  // the initialisation's value: no terms computed yet
-    sat.dps.savtsn = stale;
-    if (!(std::fabs(tsince) >= std::fabs(sat.dps.atime))) sat.dps.atime = 0.0;
-}
-
 // The observer's site, made again only when the observer has moved. Each thread keeps its own,
 // so that scans on several threads need no lock.
 const observer_site_t& observerSite(const geodetic_point_t& observer) {
@@ -84,7 +71,7 @@ void SatelliteData::predictLocationAt(std::optional<Date> date) {
     const Date when = date ? *date : appDelegate_->now();
     sat.jul_utc = when.julianDate();
     sat.tsince = (sat.jul_utc - sat.jul_epoch) * minutes_per_day;
-    forgetEarlierPredictions(sat, sat.tsince);
+    Forget_Earlier_Predictions(sat, sat.tsince);
     // The revolution number needs only the instant; its divisions run alongside the propagation.
     sat.orbit = revolutionNumber(sat);
     propagate(sat, sat.tsince);

@@ -1,0 +1,51 @@
+// Passes found in a satellite's samples through an approach to the observer's sky: the
+// samples (a minute or so apart, from a scan or from single predictions) bracket each rise and
+// set and the highest point, which are then narrowed by the satellite's own predictions. A
+// pass that could rise and set between two samples, or a dip below the horizon between two,
+// is looked for wherever the fastest the elevation can change allows one. The passes are
+// those the horizon searches find, their rise and set placed within a millisecond.
+#pragma once
+
+#include <vector>
+
+#include "Date.h"
+#include "OrbitBounds.h"
+#include "PassVisibility.h"
+#include "records.h"
+
+class SatelliteData;
+
+// The satellite and the Sun at one instant, as the visibility of a pass depends on them.
+struct SkySample {
+    Date t;
+    double elevation;     // degrees
+    double range;         // km
+    double shadowMargin;  // radians, as EarthShadow::margin
+    double sunElevation;  // degrees
+};
+
+class TrackedPasses {
+public:
+    TrackedPasses(SatelliteData& satellite, const VisibilityConditions& conditions);
+
+    // The satellite predicted at t.
+    SkySample sampleAt(Date t);
+
+    // The passes that rise and set within the samples (in time order), as outlines whose
+    // looking points are the samples within them; only those that bounds on the conditions'
+    // rates leave a chance to be seen.
+    std::vector<PassOutline> mayBeSeen(std::vector<SkySample> samples);
+
+private:
+    double elevationRate(double range) const;
+    void findHidden(std::vector<SkySample>& samples);
+    bool chance(const std::vector<SkySample>& samples, std::size_t first, std::size_t last) const;
+    Date crossing(const SkySample& below, const SkySample& above);
+    PassCoordinate highest(const std::vector<SkySample>& samples, std::size_t first,
+                           std::size_t last, Date rise, Date set);
+
+    SatelliteData& satellite_;
+    VisibilityConditions conditions_;
+    engine::geodetic_point_t observer_;
+    OrbitBounds bounds_;
+};
