@@ -13,7 +13,7 @@ packages=(
   tzdata
   libhamlib-utils
   appstream desktop-file-utils
-  dbus-daemon
+  dbus-daemon python3-icalendar
 )
 
 missing=()

@@ -92,7 +92,8 @@ QString look(const CommandLine& options, Diagnostics& diagnostics, SkelvorAppDel
 
 QString passes(const CommandLine& options, Diagnostics& diagnostics,
                SkelvorAppDelegate& appDelegate, const LivePrinter&) {
-    const OutputFormat format = options.format();
+    const bool calendar = calendarFormat(options);
+    const OutputFormat format = calendar ? OutputFormat::table : options.format();
     std::vector<std::shared_ptr<SatelliteData>> satellites;
     if (!options.has(tle)) {
         satellites = savedSelection(options, appDelegate);
@@ -100,6 +101,7 @@ QString passes(const CommandLine& options, Diagnostics& diagnostics,
         placeObserver(options, appDelegate);
         satellites = loadSets(options, diagnostics, appDelegate).satellites;
     }
+    if (calendar) return passesCalendar(options, satellites, appDelegate, diagnostics);
     return passesCommand(options, satellites, appDelegate, diagnostics).render(format);
 }
 
@@ -168,7 +170,8 @@ const std::vector<Command>& commands() {
          QCoreApplication::translate(
              "skelvor-cli",
              "The passes of each satellite, one after another. Without --tle: the "
-             "satellites selected in the saved state, and its observer."),
+             "satellites selected in the saved state, and its observer. --format ics "
+             "gives an iCalendar file, with what of each pass can be seen."),
          {tleOption(),
           latOption(),
           lonOption(),
@@ -181,7 +184,8 @@ const std::vector<Command>& commands() {
                                        "days to list passes for, 0 to 366 (1 by default)")},
           {QStringLiteral("min-elevation"), QStringLiteral("DEG"),
            QCoreApplication::translate("skelvor-cli",
-                                       "whole degrees a pass must reach (0 by default)")}},
+                                       "whole degrees a pass must reach (0 by default)")},
+          darknessOption()},
          &passes},
         {QStringLiteral("tonight"),
          QStringLiteral("[--tle FILE --lat DEG --lon DEG [--alt METRES]] [--from TIME] "
@@ -190,7 +194,7 @@ const std::vector<Command>& commands() {
              "skelvor-cli",
              "Every visible pass of the whole catalogue from dusk to dawn, in time "
              "order. Without --tle: the catalogue of the saved state, and its "
-             "observer."),
+             "observer. --format ics gives an iCalendar file."),
          {tleOption(),
           latOption(),
           lonOption(),

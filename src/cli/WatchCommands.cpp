@@ -3,9 +3,13 @@
 #include <QFileInfo>
 
 #include "CommandSupport.h"
+#include "PassCalendar.h"
+#include "PassListing.h"
 #include "TonightScan.h"
 
 namespace {
+
+const QString format_option = QStringLiteral("format");
 
 VisibilityConditions conditionsOf(const CommandLine& options) {
     return {options.optionalNumber(QStringLiteral("darkness"), -18.0, 0.0).value_or(-6.0),
@@ -13,6 +17,11 @@ VisibilityConditions conditionsOf(const CommandLine& options) {
 }
 
 OutputTable::Cell timeCell(Date date) { return isoTime(date); }
+
+CalendarPass calendarPassOf(const TonightPass& pass) {
+    return {pass.name,       pass.catalogNumber, pass.aos,     pass.los,
+            pass.aosAzimuth, pass.losAzimuth,    pass.highest, pass.visible};
+}
 
 OutputTable tonightTable(const std::vector<TonightPass>& passes) {
     OutputTable table({{"catalog", 0},
@@ -54,9 +63,31 @@ std::vector<TonightSatellite> fileSatellites(const CommandLine& options, Diagnos
 
 }  // namespace
 
+bool calendarFormat(const CommandLine& options) {
+    return options.has(format_option) && options.text(format_option) == u"ics";
+}
+
+QString passesCalendar(const CommandLine& options,
+                       const std::vector<std::shared_ptr<SatelliteData>>& satellites,
+                       const SettingsStore& appDelegate, Diagnostics& diagnostics) {
+    const PassSpan span = passSpan(options, appDelegate);
+    const std::int32_t minimum = minimumElevation(options);
+    const VisibilityConditions conditions = conditionsOf(options);
+    std::vector<CalendarPass> events;
+    for (const auto& satellite : satellites) {
+        if (!hasPositionAt(*satellite, span.from, diagnostics)) continue;
+        for (const auto& pass : passesBetween(*satellite, span.from, span.end, minimum)) {
+            const PassVisibility visibility(*satellite, *pass, conditions);
+            events.push_back(CalendarPass::of(*satellite, *pass, visibility));
+        }
+    }
+    return passCalendar(events, appDelegate.now());
+}
+
 QString tonightCommand(const CommandLine& options, Diagnostics& diagnostics,
                        SkelvorAppDelegate& appDelegate) {
-    const OutputFormat format = options.format();
+    const bool calendar = calendarFormat(options);
+    const OutputFormat format = calendar ? OutputFormat::table : options.format();
     TonightOptions tonight;
     tonight.from =
         options.optionalTime(QStringLiteral("from"), appDelegate.now()).value_or(appDelegate.now());
@@ -86,5 +117,10 @@ QString tonightCommand(const CommandLine& options, Diagnostics& diagnostics,
     }
     tonight.observer = appDelegate.observer_geodetic();
     const TonightList list = scanTonight(satellites, tonight);
+    if (calendar) {
+        std::vector<CalendarPass> events;
+        for (const TonightPass& pass : list.passes) events.push_back(calendarPassOf(pass));
+        return passCalendar(events, appDelegate.now());
+    }
     return tonightTable(list.passes).render(format);
 }

@@ -1,0 +1,34 @@
+// Passes as an iCalendar file (RFC 5545): one event per pass from rise to set, in UTC, its
+// summary the satellite's name and highest elevation, its description the azimuths, times and
+// whether and when the pass can be seen.
+#pragma once
+
+#include <QString>
+#include <cstdint>
+#include <optional>
+#include <vector>
+
+#include "Date.h"
+#include "PassCoordinate.h"
+#include "PassVisibility.h"
+
+class PassData;
+class SatelliteData;
+
+struct CalendarPass {
+    QString name;
+    std::int32_t catalogNumber = 0;
+    Date rise;
+    Date set;
+    double riseAzimuth = 0.0;  // degrees
+    double setAzimuth = 0.0;
+    PassCoordinate highest;
+    std::optional<VisiblePart> visible;  // none: it cannot be seen
+
+    // A listed pass with its visibility.
+    static CalendarPass of(const SatelliteData& satellite, const PassData& pass,
+                           const PassVisibility& visibility);
+};
+
+// The whole file, lines ended by CR LF. stamp is the instant the file is made (DTSTAMP).
+QString passCalendar(const std::vector<CalendarPass>& passes, Date stamp);
