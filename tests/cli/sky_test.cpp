@@ -93,4 +93,6 @@ TEST(CliSky, SunAndMoonAnswerEveryInstant) {
     EXPECT_EQ(moon.rows.size(), 1);
     EXPECT_EQ(moon.rows[0][0], "2026-12-06T12:00:00Z");
     EXPECT_EQ(cli({"moon", "--lat", "0", "--at", "now"}).code, 2);
+    // The observer's altitude is taken, as by the other commands that place an observer.
+    EXPECT_EQ(cli({"sun", "--lat", "0", "--lon", "0", "--alt", "100", "--at", "now"}).code, 0);
 }
