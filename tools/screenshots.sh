@@ -38,6 +38,7 @@ shoot gallery "$tool" --size 400x720 --gallery
 german=(env LANGUAGE=de LC_ALL=de_DE.UTF-8)
 shoot german-400x720 "${german[@]}" "$tool" --size 400x720
 shoot german-1280x900 "${german[@]}" "$tool" --size 1280x900
+shoot sunlight-400x720 "$tool" --size 400x720 --sunlight
 
 # The README's selection: every screen at the first size, and some at other sizes and palettes.
 docs=docs/screenshots

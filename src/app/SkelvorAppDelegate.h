@@ -210,7 +210,8 @@ public:
     // ---- Watching the sky (SkelvorAppDelegate_watch.cpp)
     // Read from watchSettingsPath at the first call; the defaults without a readable file.
     const WatchSettings& watchSettings() const;
-    // Keeps the settings and writes their file; false when it could not be written.
+    // Keeps the settings, tells the screens as a change of preferences does, and writes their
+    // file; false when it could not be written.
     bool setWatchSettings(WatchSettings settings);
     // The file beside the saved state (empty without a data directory).
     QString watchSettingsPath() const;

@@ -2,6 +2,7 @@
 #include <QDir>
 #include <QSet>
 
+#include "NotificationCenter.h"
 #include "SkelvorAppDelegate.h"
 
 const WatchSettings& SkelvorAppDelegate::watchSettings() const {
@@ -15,6 +16,7 @@ const WatchSettings& SkelvorAppDelegate::watchSettings() const {
 
 bool SkelvorAppDelegate::setWatchSettings(WatchSettings settings) {
     watchSettings_ = std::move(settings);
+    NotificationCenter::defaultCenter().post(preferencesAlteredNotification, this);
     const QString path = watchSettingsPath();
     return path.isEmpty() || watchSettings_->write(path);
 }

@@ -13,6 +13,7 @@ namespace {
 constexpr qint64 largest_file = 1024 * 1024;  // bytes
 const QString key_darkness = QStringLiteral("DarknessElevation");
 const QString key_visible_only = QStringLiteral("VisiblePassesOnly");
+const QString key_sunlight = QStringLiteral("ShowSunlight");
 const QString key_lead_time = QStringLiteral("AlertLeadTime");
 const QString key_alert_visible_only = QStringLiteral("AlertVisibleOnly");
 const QString key_alert_satellites = QStringLiteral("AlertSatellites");
@@ -39,6 +40,7 @@ QCborValue WatchSettings::toCbor() const {
     QCborMap map;
     map.insert(key_darkness, darknessElevation);
     map.insert(key_visible_only, visiblePassesOnly);
+    map.insert(key_sunlight, showSunlight);
     map.insert(key_lead_time, alertLeadTime);
     map.insert(key_alert_visible_only, alertVisibleOnly);
     map.insert(key_alert_satellites, QCborArray::fromStringList(alertSatellites));
@@ -51,6 +53,7 @@ WatchSettings WatchSettings::fromCbor(const QCborValue& value) {
     const QCborMap map = value.toMap();
     settings.darknessElevation = number(map, key_darkness, default_darkness, darkest, 0.0);
     settings.visiblePassesOnly = map.value(key_visible_only).toBool(false);
+    settings.showSunlight = map.value(key_sunlight).toBool(false);
     settings.alertLeadTime = number(map, key_lead_time, default_lead_time, 0.0, longest_lead_time);
     settings.alertVisibleOnly = map.value(key_alert_visible_only).toBool(false);
     for (const QCborValue& name : map.value(key_alert_satellites).toArray()) {

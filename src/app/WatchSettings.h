@@ -1,8 +1,9 @@
 // The settings for watching the sky: when the observer counts as in darkness, whether only
-// visible passes are listed, and the pass alerts (lead time, visible passes only, and the
-// satellites they are on for). Everything is off or neutral by default. They are kept in their
-// own small file beside the saved state ("watchSettings", a CBOR map), so that the saved state
-// keeps its fixed keys.
+// visible passes are listed, whether sunlight and shadow are shown (day and night on the map,
+// the sunlit part of a pass on the radar plot), and the pass alerts (lead time,
+// visible passes only, and the satellites they are on for). Everything is off or neutral by
+// default. They are kept in their own small file beside the saved state ("watchSettings", a CBOR
+// map), so that the saved state keeps its fixed keys.
 #pragma once
 
 #include <QCborValue>
@@ -20,11 +21,15 @@ struct WatchSettings {
 
     double darknessElevation = default_darkness;
     bool visiblePassesOnly = false;
+    bool showSunlight = false;
     double alertLeadTime = default_lead_time;
     bool alertVisibleOnly = false;
     QStringList alertSatellites;  // common names, sorted, each once
 
     bool alertsOn(const QString& name) const { return alertSatellites.contains(name); }
+    // Whether the list and the details say what of each pass can be seen: when the user asked
+    // for visible passes or for sunlight and shadow.
+    bool marksVisibility() const { return visiblePassesOnly || showSunlight; }
     void setAlertsOn(const QString& name, bool on);
 
     bool operator==(const WatchSettings&) const = default;

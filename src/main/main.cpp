@@ -12,6 +12,7 @@
 
 #include "MainInterface.h"
 #include "MessageBoxAlertView.h"
+#include "PassAlertPresenter.h"
 #include "SkelvorAppDelegate.h"
 #include "Translations.h"
 #include "WindowPlacement.h"
@@ -122,6 +123,9 @@ int main(int argc, char* argv[]) {
     // answered.
     appDelegate.applicationDidFinishLaunching();
     placeWindow(window, *tabs, readWindowPlacement(placementPath));
+    // Pass alerts, for the satellites the user turned them on for, from now on.
+    const PassAlertPresenter alerts(*tabs, appDelegate.passAlerts(), &MessageBoxAlertView::make);
+    appDelegate.passAlerts().start();
     QObject::connect(&application, &QCoreApplication::aboutToQuit, [&] {
         writeWindowPlacement(placementPath,
                              {window.normalGeometry(), window.isMaximized(), tabs->currentIndex()});

@@ -8,25 +8,32 @@
 #include "ListRowText.h"
 #include "NavigationController.h"
 #include "PassData.h"
+#include "PassListing.h"
 #include "PassViewController.h"
 #include "SatelliteData.h"
 #include "SegmentedControl.h"
 #include "SkelvorAppDelegate.h"
 #include "TimelineController.h"
+#include "TonightController.h"
 
 namespace {
 
 constexpr double refreshInterval = 30.0;
 constexpr int geostationaryOrbit = 3;
 
-// The name in large bold type, the event and the countdown in a column at its right.
-TableViewCell augmentedNameCell(const QString& name, const ListRowText& text) {
+// The name in large bold type, the event, the countdown and what of the pass can be seen in a
+// column at its right.
+TableViewCell augmentedNameCell(const QString& name, const ListRowText& text,
+                                const QString& visibleLine) {
     TableViewCell cell;
     cell.accessory = AccessoryType::disclosureIndicator;
     cell.lines = {cellLine(name, TextStyle::title)};
     cell.side = {cellLine(text.eventLine, TextStyle::body, CellColour::accent)};
     if (!text.countdownLine.isEmpty()) {
         cell.side.push_back(cellLine(text.countdownLine, TextStyle::body, CellColour::accent));
+    }
+    if (!visibleLine.isEmpty()) {
+        cell.side.push_back(cellLine(visibleLine, TextStyle::detail, CellColour::accent));
     }
     return cell;
 }
@@ -50,7 +57,7 @@ void FirstViewController::loadView() {
 }
 
 void FirstViewController::viewDidLoad() {
-    timelineEditButton_ = new SegmentedControl({tr("Timeline"), tr("Edit")});
+    timelineEditButton_ = new SegmentedControl({tr("Timeline"), tr("Edit"), tr("Tonight")});
     timelineEditButton_->setMomentary(true);
     timelineEditButton_->setAction([this] { timelineEditAction(); });
     timelineEditButton_->setAccessibleName(tr("Timeline and editing"));
@@ -110,10 +117,34 @@ int FirstViewController::numberOfRowsInSection(int) {
 
 TableViewCell FirstViewController::cellForRow(IndexPath path) {
     SatelliteData& satellite = *appDelegate_->selectedSatellites().at(path.row);
-    const std::shared_ptr<PassData> pass = satellite.nextPass();
+    const auto [pass, visible] = shownPass(satellite);
+    const auto clock = [this](Date date) {
+        return appDelegate_->formatTime(date, QStringLiteral("HH:mm"));
+    };
+    const QString visibleLine =
+        visible ? tr("Visible %1 to %2").arg(clock(visible->start), clock(visible->end))
+                : QString();
     return augmentedNameCell(satellite.commonName(),
                              listRowText(*pass, satellite.orbitType() == geostationaryOrbit,
-                                         appDelegate_->now(), *appDelegate_));
+                                         appDelegate_->now(), *appDelegate_),
+                             visibleLine);
+}
+
+std::pair<std::shared_ptr<PassData>, std::optional<VisiblePart>> FirstViewController::shownPass(
+    SatelliteData& satellite) {
+    std::shared_ptr<PassData> pass = satellite.nextPass();
+    const WatchSettings& watch = appDelegate_->watchSettings();
+    if (!watch.marksVisibility()) return {pass, std::nullopt};
+    const VisibilityConditions conditions{
+        watch.darknessElevation, static_cast<double>(appDelegate_->minimumPathElevation())};
+    std::optional<VisiblePart> visible = PassVisibility(satellite, *pass, conditions).visiblePart();
+    if (visible || !watch.visiblePassesOnly) return {pass, visible};
+    const std::optional<WatchedPass> watched =
+        nextPassToWatch(satellite, appDelegate_->now(), appDelegate_->minimumPathElevation(),
+                        conditions, true, SatelliteData::search_window);
+    if (!watched) return {pass, visible};
+    satellite.setNextPass(watched->pass);
+    return {watched->pass, watched->visible};
 }
 
 void FirstViewController::didSelectRow(IndexPath path) {
@@ -141,10 +172,15 @@ void FirstViewController::orderByInterval() {
 }
 
 void FirstViewController::timelineEditAction() {
-    if (timelineEditButton_->selectedSegmentIndex() == 0) {
-        openTimeline();
-    } else {
-        toggleEditing();
+    switch (timelineEditButton_->selectedSegmentIndex()) {
+        case 0:
+            openTimeline();
+            break;
+        case 1:
+            toggleEditing();
+            break;
+        default:
+            navigationController()->pushViewController(std::make_unique<TonightController>(), true);
     }
 }
 

@@ -1,7 +1,9 @@
 // The satellite list: one row per selected satellite, in the order of the selection, with its
 // next rise or set, the clock time and a countdown, refreshed every 30 s while shown. From here
-// the user opens a satellite's pass screen or the timeline, orders the list by next event, and
-// deletes or moves rows.
+// the user opens a satellite's pass screen, the timeline or tonight's passes of the catalogue,
+// orders the list by next event, and deletes or moves rows. With the preference "Visible passes
+// only" each row shows the next pass that can be seen; with it or "Sunlight and shadow" a pass
+// that can be seen is marked with its visible part.
 #pragma once
 
 #include <QCoreApplication>
@@ -10,10 +12,13 @@
 
 #include "BusyIndicator.h"
 #include "NotificationCenter.h"
+#include "PassVisibility.h"
 #include "TableView.h"
 #include "Timer.h"
 #include "ViewController.h"
 
+class PassData;
+class SatelliteData;
 class SegmentedControl;
 class SkelvorAppDelegate;
 class TimelineController;
@@ -56,6 +61,11 @@ protected:
     void viewDidLoad() override;
 
 private:
+    // The satellite's pass to show and, when the settings ask for it, what of it can be seen;
+    // with visible passes only, the next one that can be seen, kept as the satellite's next
+    // pass.
+    std::pair<std::shared_ptr<PassData>, std::optional<VisiblePart>> shownPass(
+        SatelliteData& satellite);
     void openTimeline();
     void createTimelineController();
     void rebuildNextPasses();

@@ -9,6 +9,7 @@
 #include "SatelliteData.h"
 #include "SkelvorAppDelegate.h"
 #include "TextStyle.h"
+#include "TwilightBands.h"
 
 namespace {
 
@@ -20,6 +21,9 @@ const QColor markColour(Qt::white);
 const QColor crossColour(Qt::yellow);
 const QColor outlineFill = QColor::fromRgbF(0.2f, 0.5f, 0.8f, 0.5f);
 const QColor trackColour = QColor::fromRgbF(0.2f, 1.0f, 1.0f, 1.0f);
+// Each band below the horizon and each twilight limit darkens the map a little more.
+const QColor nightShade = QColor::fromRgbF(0.0f, 0.0f, 0.1f, 0.22f);
+const QColor terminatorColour = QColor::fromRgbF(1.0f, 0.85f, 0.4f, 0.8f);
 
 }  // namespace
 
@@ -54,6 +58,9 @@ void FootprintView::paintEvent(QPaintEvent*) {
         const double side = world.width() / 2.0;
         const double left = half() == footprint::MapHalf::west ? 0.0 : side;
         context.drawImage(bounds, world, QRectF(left, 0, side, world.height()));
+    }
+    if (parentController_.appDelegate().watchSettings().showSunlight) {
+        drawDayAndNight(context);
     }
     const std::shared_ptr<PassData>& pass = parentController_.specificPass();
     drawFootprintAt(context, pass ? pass->highestElevationDate() : std::nullopt);
@@ -104,6 +111,33 @@ void FootprintView::drawTrack(DrawingContext& context) {
     context.setStrokeColor(trackColour);
     for (const std::vector<QPointF>& segment : parentController_.trackSegments(half())) {
         context.addPolyline(segment);
+        context.strokePath();
+    }
+}
+
+void FootprintView::drawDayAndNight(DrawingContext& context) {
+    const TwilightBands bands = TwilightBands::at(parentController_.appDelegate().now());
+    const auto inView = [this](const MapOutline& outline) {
+        std::vector<QPointF> points;
+        points.reserve(outline.size());
+        for (const LonLat& p : outline) {
+            points.push_back(footprint::mapPoint(static_cast<float>(p.latitude),
+                                                 static_cast<float>(p.longitude), half()));
+        }
+        return points;
+    };
+    context.setFillColor(nightShade);
+    for (const double limit : TwilightBands::limits) {
+        for (const MapOutline& region : bands.regionBelow(limit)) {
+            context.addPolyline(inView(region));
+            context.closePath();
+            context.drawPath(DrawingContext::PathMode::fill);
+        }
+    }
+    context.setLineWidth(lineWidth());
+    context.setStrokeColor(terminatorColour);
+    for (const MapOutline& line : bands.lineAt(TwilightBands::limits.front())) {
+        context.addPolyline(inView(line));
         context.strokePath();
     }
 }

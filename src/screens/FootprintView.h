@@ -44,6 +44,9 @@ private:
     // one is given.
     void drawFootprintAt(DrawingContext& context, std::optional<Date> date);
     void drawTrack(DrawingContext& context);
+    // The night side and the twilight bands, each darker than the one before, and the
+    // terminator.
+    void drawDayAndNight(DrawingContext& context);
     double lineWidth() const;
 
     FootprintController& parentController_;

@@ -31,6 +31,7 @@ using settings_form::makeSwitch;
 
 constexpr double passDaysScale = 3600.0;  // the setting holds days times 3600
 constexpr double metresPerKilometre = 1000.0;
+constexpr double secondsPerMinute = 60.0;
 constexpr int shownLocatorLength = 6;
 
 // The screen's words, in one place.
@@ -81,8 +82,12 @@ void PreferencesController::buildForm(QVBoxLayout* form) {
     showSunAndMoonSwitch_ = makeSwitch(tr("ON"), tr("OFF"));
     showHeldAngleSwitch_ = makeSwitch(tr("ON"), tr("OFF"));
     showFootprintTrackSwitch_ = makeSwitch(tr("ON"), tr("OFF"));
+    visiblePassesOnlySwitch_ = makeSwitch(tr("ON"), tr("OFF"));
+    sunlightSwitch_ = makeSwitch(tr("ON"), tr("OFF"));
+    alertVisibleOnlySwitch_ = makeSwitch(tr("ON"), tr("OFF"));
     alignSwitchWidths({useUTCSwitch_, useDecimalDegreesSwitch_, showSunAndMoonSwitch_,
-                       showHeldAngleSwitch_, showFootprintTrackSwitch_});
+                       showHeldAngleSwitch_, showFootprintTrackSwitch_, visiblePassesOnlySwitch_,
+                       sunlightSwitch_, alertVisibleOnlySwitch_});
     const QString widestNumber = QStringLiteral("-00000");
     minimumElevationField_ = makeField(widestNumber);
     passDays_ = makeField(widestNumber);
@@ -93,6 +98,7 @@ void PreferencesController::buildForm(QVBoxLayout* form) {
     longitude_ = makeField(widestCoordinate, true);
     altitude_ = makeField(widestNumber);
     locator_ = makeField(QStringLiteral("MM00MM00"));
+    alertLeadTime_ = makeField(widestNumber);
 
     const auto row = [this](FormGroup& group, const QString& caption, QWidget* control) {
         QLabel* problem = group.addRow(caption, control);
@@ -111,6 +117,12 @@ void PreferencesController::buildForm(QVBoxLayout* form) {
     row(passes, tr("Minimum elevation (°)"), minimumElevationField_);
     row(passes, tr("List passes for (days)"), passDays_);
     row(passes, tr("Timeline span (hours)"), timelineDuration_);
+
+    FormGroup sky(*form, tr("Watching the sky"));
+    row(sky, tr("Visible passes only"), visiblePassesOnlySwitch_);
+    row(sky, tr("Sunlight and shadow"), sunlightSwitch_);
+    row(sky, tr("Alert before a rise (min)"), alertLeadTime_);
+    row(sky, tr("Alerts for visible passes only"), alertVisibleOnlySwitch_);
 
     FormGroup elements(*form, tr("Element sets"));
     row(elements, tr("Update every (days)"), tleUpdateDays_);
@@ -151,6 +163,16 @@ void PreferencesController::connectActions() {
     commitEdits(*longitude_, &PreferencesController::longitudeAltered);
     commitEdits(*altitude_, &PreferencesController::altitudeAltered);
     commitEdits(*locator_, &PreferencesController::locatorAltered);
+    commitEdits(*alertLeadTime_, &PreferencesController::alertLeadTimeAltered);
+    visiblePassesOnlySwitch_->setAction([this](bool on) {
+        alterWatchSettings([on](WatchSettings& settings) { settings.visiblePassesOnly = on; });
+    });
+    sunlightSwitch_->setAction([this](bool on) {
+        alterWatchSettings([on](WatchSettings& settings) { settings.showSunlight = on; });
+    });
+    alertVisibleOnlySwitch_->setAction([this](bool on) {
+        alterWatchSettings([on](WatchSettings& settings) { settings.alertVisibleOnly = on; });
+    });
     // The coordinate fields offer a clear button while they are being edited.
     latitude_->installEventFilter(this);
     longitude_->installEventFilter(this);
@@ -191,6 +213,11 @@ void PreferencesController::showSettings() {
     passDays_->setText(integerText(passDaysShown(appDelegate_->passTimetableDuration())));
     tleUpdateDays_->setText(integerText(appDelegate_->tleUpdateDays()));
     timelineDuration_->setText(integerText(appDelegate_->timelineDuration()));
+    const WatchSettings& watch = appDelegate_->watchSettings();
+    visiblePassesOnlySwitch_->setOn(watch.visiblePassesOnly);
+    sunlightSwitch_->setOn(watch.showSunlight);
+    alertVisibleOnlySwitch_->setOn(watch.alertVisibleOnly);
+    alertLeadTime_->setText(numberText(watch.alertLeadTime / secondsPerMinute));
 }
 
 void PreferencesController::showObserver() {
@@ -371,6 +398,22 @@ void PreferencesController::locatorAltered(const QString& typed) {
     }
     showProblem(*locator_, QString());
     moveObserver(centre->latitude, centre->longitude);
+}
+
+void PreferencesController::alertLeadTimeAltered(const QString& typed) {
+    const double inUse = appDelegate_->watchSettings().alertLeadTime / secondsPerMinute;
+    const std::optional<double> minutes =
+        readField(*alertLeadTime_, typed, 0.0, WatchSettings::longest_lead_time / secondsPerMinute,
+                  numberText(inUse));
+    if (!minutes) return;
+    alterWatchSettings(
+        [&](WatchSettings& settings) { settings.alertLeadTime = *minutes * secondsPerMinute; });
+}
+
+void PreferencesController::alterWatchSettings(const std::function<void(WatchSettings&)>& change) {
+    WatchSettings settings = appDelegate_->watchSettings();
+    change(settings);
+    appDelegate_->setWatchSettings(std::move(settings));
 }
 
 // The observer's new place, its altitude kept; every field shows the position in use.

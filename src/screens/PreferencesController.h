@@ -8,6 +8,7 @@
 #include <QCoreApplication>
 #include <QPointer>
 #include <QString>
+#include <functional>
 #include <map>
 
 #include "CoordinateText.h"
@@ -19,6 +20,7 @@
 class QLabel;
 class QVBoxLayout;
 class SkelvorAppDelegate;
+struct WatchSettings;
 
 class PreferencesController : public ViewController {
     Q_DECLARE_TR_FUNCTIONS(PreferencesController)
@@ -42,6 +44,10 @@ public:
     TextField* longitude() const { return longitude_; }
     TextField* altitude() const { return altitude_; }
     TextField* locator() const { return locator_; }
+    Switch* visiblePassesOnlySwitch() const { return visiblePassesOnlySwitch_; }
+    Switch* sunlightSwitch() const { return sunlightSwitch_; }
+    Switch* alertVisibleOnlySwitch() const { return alertVisibleOnlySwitch_; }
+    TextField* alertLeadTime() const { return alertLeadTime_; }
     // What the screen says beside a field about its last text; empty when it had nothing to say.
     QString problemOf(const TextField* field) const;
 
@@ -63,6 +69,9 @@ private:
     void latitudeAltered(const QString& text);
     void altitudeAltered(const QString& text);
     void locatorAltered(const QString& text);
+    void alertLeadTimeAltered(const QString& text);
+    // Changes the settings for watching the sky, which keep their own file.
+    void alterWatchSettings(const std::function<void(WatchSettings&)>& change);
 
     using FieldAction = void (PreferencesController::*)(const QString&);
 
@@ -95,5 +104,9 @@ private:
     QPointer<TextField> longitude_;
     QPointer<TextField> altitude_;
     QPointer<TextField> locator_;
+    QPointer<Switch> visiblePassesOnlySwitch_;
+    QPointer<Switch> sunlightSwitch_;
+    QPointer<Switch> alertVisibleOnlySwitch_;
+    QPointer<TextField> alertLeadTime_;
     std::map<const TextField*, QLabel*> problems_;
 };

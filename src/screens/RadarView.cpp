@@ -4,6 +4,7 @@
 #include "HeldAngle.h"
 #include "PassData.h"
 #include "RadarPassMarks.h"
+#include "RadarShadowMarks.h"
 #include "RadarSkyMarks.h"
 #include "RadarTextLayout.h"
 #include "SatelliteData.h"
@@ -19,6 +20,10 @@ const QColor satelliteColour(224, 60, 49);
 const QColor sunColour(245, 166, 35);
 const QColor sunEdge(184, 120, 11);
 const QColor moonColour(111, 134, 166);
+const QColor sunlitColour(245, 180, 0);
+
+constexpr double sunlitWidth = 3.0;   // points: the sunlit track over the plain one
+constexpr double crossingRing = 4.0;  // points: the radius of the ring at a shadow's edge
 
 constexpr double ringShare = 0.45;  // of the width, the ring's radius the plot's height aims at
 constexpr int heightSteps = 20;     // the heights tried, each a twentieth of the width apart
@@ -185,6 +190,9 @@ void RadarView::drawPass(DrawingContext& context, const RadarFrame& plot,
     const std::vector<PassCoordinate> samples = passSamples(*displayedPass_);
     context.addPolyline(passTrack(samples, plot));
     context.strokePath();
+    if (SkelvorAppDelegate::shared()->watchSettings().showSunlight) {
+        drawSunlight(context, plot, samples);
+    }
     // The clock times keep clear of the corners' lines and of the compass letters.
     std::vector<QRectF> keepClear = cornerBlocks();
     const TextMetrics metrics = textMetrics();
@@ -200,6 +208,33 @@ void RadarView::drawPass(DrawingContext& context, const RadarFrame& plot,
     const SatelliteReadings readings = readingsOf(*targetSatellite_);
     addPassFigures(readout, readings);
     addFrequencies(readout, targetSatellite_->frequencyInfo(), readings.rangeRate);
+}
+
+void RadarView::drawSunlight(DrawingContext& context, const RadarFrame& plot,
+                             std::span<const PassCoordinate> samples) {
+    if (litPass_ != displayedPass_) {
+        litPass_ = displayedPass_;
+        const VisibilityConditions conditions{
+            SkelvorAppDelegate::shared()->watchSettings().darknessElevation, 0.0};
+        crossings_ = PassVisibility(*targetSatellite_, *litPass_, conditions).shadowCrossings();
+        sunlitAtRise_ =
+            PassVisibility::lightAt(*targetSatellite_, *litPass_->aos(), conditions).sunlit;
+    }
+    context.setStrokeColor(sunlitColour);
+    context.setLineWidth(sunlitWidth);
+    for (const auto& stretch : sunlitStretches(samples, crossings_, sunlitAtRise_)) {
+        context.addPolyline(passTrack(stretch, plot));
+        context.strokePath();
+    }
+    for (const ShadowCrossing& crossing : crossings_) {
+        const std::optional<QPointF> at =
+            skyPoint(crossing.place.azimuth, crossing.place.elevation, plot);
+        if (!at) continue;
+        context.addCircle(*at, crossingRing);
+        context.strokePath();
+    }
+    context.setLineWidth(1.0);
+    context.setStrokeColor(palette().color(QPalette::Text));
 }
 
 void RadarView::drawSatelliteMark(DrawingContext& context, const RadarFrame& plot) {

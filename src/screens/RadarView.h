@@ -1,16 +1,19 @@
 // The radar plot of the pass screen: the observer's sky with north up and east to the right, the
 // satellite's pass track with clock times, where the satellite is now, its range, position and,
 // during the pass, Doppler shift, delay, path loss and the corrected active frequencies;
-// optionally the Sun, the Moon and the angle at which the phone is held. The lines of figures
+// optionally the Sun, the Moon, the angle at which the phone is held, and the sunlit part of the
+// track with the shadow's edges marked. The lines of figures
 // stand in the view's corners, and the sky's ring is as large as they leave room for.
 #pragma once
 
 #include <QCoreApplication>
 #include <memory>
+#include <span>
 #include <vector>
 
 #include "DescribedView.h"
 #include "PassReadout.h"
+#include "PassVisibility.h"
 #include "RadarGeometry.h"
 
 class DrawingContext;
@@ -70,6 +73,10 @@ private:
     void drawPass(DrawingContext& context, const radar::RadarFrame& frame,
                   const SettingsStore& settings, radar::Readout& readout);
     void drawSatelliteMark(DrawingContext& context, const radar::RadarFrame& frame);
+    // The sunlit stretches of the track and a ring at each crossing of the shadow's edge,
+    // worked out once per displayed pass.
+    void drawSunlight(DrawingContext& context, const radar::RadarFrame& frame,
+                      std::span<const PassCoordinate> samples);
     void drawTexts(DrawingContext& context, const std::vector<radar::PlotText>& texts);
 
     std::shared_ptr<SatelliteData> targetSatellite_;
@@ -77,4 +84,8 @@ private:
     double deviceElevation_ = 0.0;
     bool showSunAndMoon_ = false;
     std::vector<radar::PlotText> drawnTexts_;
+    // The shadow's crossings of the displayed pass and its light at the rise, for that pass.
+    std::shared_ptr<PassData> litPass_;
+    std::vector<ShadowCrossing> crossings_;
+    bool sunlitAtRise_ = false;
 };

@@ -18,6 +18,7 @@ namespace {
 constexpr int frequencySection = 0;
 constexpr int commentSection = 1;
 constexpr int passSection = 2;
+constexpr int alertSection = 3;
 constexpr std::size_t maximumFuturePasses = 10;
 constexpr double defaultSpan = 1728000.0;  // seconds: 20 days
 
@@ -93,12 +94,16 @@ void SatelliteDetailsController::viewWillAppear(bool) {
     displayTable_->reloadData();
 }
 
-void SatelliteDetailsController::viewWillDisappear(bool) { futurePasses_.clear(); }
+void SatelliteDetailsController::viewWillDisappear(bool) {
+    futurePasses_.clear();
+    futureVisible_.clear();
+}
 
 // Passes from now while the start of the next search lies within the timetable's span, at most
 // ten; the last one may end after the span. A search that finds no pass ends the list.
 void SatelliteDetailsController::buildFuturePasses() {
     futurePasses_.clear();
+    futureVisible_.clear();
     if (!targetSatellite_) return;
     double span = appDelegate_->passTimetableDuration() * 24.0;
     if (span < 1.0) span = defaultSpan;
@@ -110,6 +115,12 @@ void SatelliteDetailsController::buildFuturePasses() {
                                                appDelegate_->minimumPathElevation());
         if (!pass->aos() || !pass->los()) return;
         from = *pass->los();
+        const VisibilityConditions conditions{appDelegate_->watchSettings().darknessElevation,
+                                              double(appDelegate_->minimumPathElevation())};
+        futureVisible_.push_back(
+            appDelegate_->watchSettings().marksVisibility()
+                ? PassVisibility(*targetSatellite_, *pass, conditions).visiblePart()
+                : std::nullopt);
         futurePasses_.push_back(std::move(pass));
     }
 }
@@ -146,6 +157,8 @@ int SatelliteDetailsController::numberOfRowsInSection(int section) {
             return targetSatellite_ ? 1 : 0;
         case passSection:
             return static_cast<int>(futurePasses_.size());
+        case alertSection:
+            return targetSatellite_ ? 1 : 0;
         default:
             return 0;
     }
@@ -157,6 +170,8 @@ QString SatelliteDetailsController::titleForHeaderInSection(int section) {
             return tr("Frequency Information");
         case commentSection:
             return tr("Comments");
+        case alertSection:
+            return tr("Pass Alerts");
         default:
             // The passes' times are in the zone named here, once for all of them.
             return tr("Future Passes (%1)")
@@ -170,10 +185,20 @@ TableViewCell SatelliteDetailsController::cellForRow(IndexPath path) {
                                  : newRecordCell();
     }
     if (path.section == commentSection) return commentCell(targetSatellite_->comments());
-    return passCell(*futurePasses_.at(static_cast<std::size_t>(path.row)));
+    if (path.section == alertSection) {
+        const bool on = appDelegate_->watchSettings().alertsOn(targetSatellite_->commonName());
+        CellItem alerts{tr("Alert before each rise"), on ? tr("On") : tr("Off"),
+                        TextStyle::emphasis, CellColour::text, CellButton{}};
+        TableViewCell cell;
+        cell.lines = {{alerts}};
+        return cell;
+    }
+    const auto index = static_cast<std::size_t>(path.row);
+    return passCell(*futurePasses_.at(index), futureVisible_.at(index));
 }
 
-TableViewCell SatelliteDetailsController::passCell(const PassData& pass) const {
+TableViewCell SatelliteDetailsController::passCell(
+    const PassData& pass, const std::optional<VisiblePart>& visible) const {
     const auto time = [this](std::optional<Date> date) {
         return date ? appDelegate_->formatTime(*date, passTimePattern) : QString();
     };
@@ -182,6 +207,10 @@ TableViewCell SatelliteDetailsController::passCell(const PassData& pass) const {
         {captioned(tr("AOS"), time(pass.aos())), captioned(tr("LOS"), time(pass.los()))});
     cell.lines.push_back(
         {captioned(tr("Max Elevation"), QString::asprintf("%d °", pass.highestElevation()))});
+    if (visible) {
+        cell.lines.push_back({captioned(
+            tr("Visible"), tr("%1 to %2").arg(time(visible->start), time(visible->end)))});
+    }
     return cell;
 }
 
@@ -250,11 +279,30 @@ void SatelliteDetailsController::activateFrequency(int index) {
     appDelegate_->setPreferencesAltered(true);
 }
 
+void SatelliteDetailsController::cellButtonTapped(IndexPath path) {
+    if (path.section == alertSection) {
+        toggleAlerts();
+    } else {
+        activateFrequency(path.row);
+    }
+}
+
+void SatelliteDetailsController::toggleAlerts() {
+    if (!targetSatellite_) return;
+    WatchSettings settings = appDelegate_->watchSettings();
+    const QString name = targetSatellite_->commonName();
+    settings.setAlertsOn(name, !settings.alertsOn(name));
+    appDelegate_->setWatchSettings(std::move(settings));
+    displayTable_->reloadData();
+}
+
 void SatelliteDetailsController::didSelectRow(IndexPath path) {
     if (isRecordRow(path)) {
         pushFrequencyEditor(path.row);
     } else if (path.section == commentSection) {
         pushCommentEditor();
+    } else if (path.section == alertSection) {
+        toggleAlerts();
     } else if (path.section == passSection) {
         navigationController()->pushViewController(
             std::make_unique<PassViewController>(

@@ -9,7 +9,10 @@
 // held angle, a satellite without a pass, one whose prediction fails, footprints over either
 // pole, a high orbit's footprint and the map across the date line.
 //
-//   skelvor-screenshots DIRECTORY [--size WxH | --maximised] [--dark] [--gallery]
+//   skelvor-screenshots DIRECTORY [--size WxH | --maximised] [--dark] [--gallery] [--sunlight]
+//
+// --sunlight turns on the preference "Sunlight and shadow": day and night on the map and the
+// sunlit part of the pass on the plot.
 //
 // The window opens as the application opens it (fitted to the screen) unless given a size.
 // Run with QT_QPA_PLATFORM=offscreen where there is no display; tools/screenshots.sh runs it
@@ -145,6 +148,7 @@ struct Options {
     bool maximised = false;
     bool dark = false;
     bool gallery = false;
+    bool sunlight = false;
 };
 
 // Places the window as the options ask, or as the application places it the first time.
@@ -347,12 +351,14 @@ std::optional<Options> parseOptions(const QStringList& arguments, QString& direc
     parser.addOption({QStringLiteral("maximised"), QStringLiteral("Maximise the window")});
     parser.addOption({QStringLiteral("dark"), QStringLiteral("A dark palette")});
     parser.addOption({QStringLiteral("gallery"), QStringLiteral("The plot and map gallery")});
+    parser.addOption({QStringLiteral("sunlight"), QStringLiteral("Sunlight and shadow shown")});
     if (!parser.parse(arguments) || parser.positionalArguments().size() != 1) return {};
     directory = parser.positionalArguments().first();
     Options options;
     options.maximised = parser.isSet(QStringLiteral("maximised"));
     options.dark = parser.isSet(QStringLiteral("dark"));
     options.gallery = parser.isSet(QStringLiteral("gallery"));
+    options.sunlight = parser.isSet(QStringLiteral("sunlight"));
     if (parser.isSet(QStringLiteral("size"))) {
         const QStringList sides = parser.value(QStringLiteral("size")).split(u'x');
         if (sides.size() != 2) return {};
@@ -372,7 +378,7 @@ int main(int argc, char* argv[]) {
     if (!options) {
         std::fprintf(stderr,
                      "usage: skelvor-screenshots DIRECTORY [--size WxH | --maximised] [--dark] "
-                     "[--gallery]\n");
+                     "[--gallery] [--sunlight]\n");
         return 2;
     }
     QDir directory(path);
@@ -394,6 +400,11 @@ int main(int argc, char* argv[]) {
     app.setUseUTC(true);
     app.setShowSunAndMoon(true);
     app.setShowFootprintTrack(true);
+    if (options->sunlight) {
+        WatchSettings watch;
+        watch.showSunlight = true;
+        app.setWatchSettings(watch);
+    }
     loadSamples(app);
 
     for (const char* name : {"SAMPLE STATION", "SAMPLE MOLNIYA", "SAMPLE GEO EAST", "SAMPLE NAV A1",

@@ -15,6 +15,7 @@ TEST(WatchSettings, WrittenBesideTheStateAndReadBack) {
     WatchSettings settings;
     settings.darknessElevation = -12.0;
     settings.visiblePassesOnly = true;
+    settings.showSunlight = true;
     settings.alertLeadTime = 600.0;
     settings.alertVisibleOnly = true;
     settings.setAlertsOn(QStringLiteral("SAMPLE WEATHER 1"), true);

@@ -31,7 +31,7 @@ TEST_F(DetailsScreen, ShowsRecordsCommentAndFuturePassesUnderTheirHeaders) {
     TableView& table = *screen.displayTable();
     EXPECT_EQ(screen.title(), "SAMPLE STATION");
     EXPECT_EQ(screen.navigationItem().rightBarButtonItem, screen.editButtonItem());
-    ASSERT_EQ(screen.numberOfSections(), 3);
+    ASSERT_EQ(screen.numberOfSections(), 4);
     EXPECT_EQ(screen.titleForHeaderInSection(0), "Frequency Information");
     EXPECT_EQ(screen.titleForHeaderInSection(1), "Comments");
     EXPECT_EQ(screen.titleForHeaderInSection(2), "Future Passes (UTC)") << "the times' zone";
@@ -250,4 +250,35 @@ TEST_F(DetailsScreen, ThePassesAreBuiltAfreshAtEachAppearance) {
     navigation->popViewControllerAnimated(true);
     ASSERT_FALSE(screen.futurePasses().empty());
     EXPECT_GT(*screen.futurePasses().front()->aos(), firstAos);
+}
+
+// The alert switch turns the satellite's alerts on and off in the watch settings' own file; the
+// future passes that can be seen say when.
+TEST_F(DetailsScreen, AlertSwitchAndTheVisiblePartOfFuturePasses) {
+    app.setUseUTC(true);
+    SatelliteDetailsController& screen = open(QStringLiteral("SAMPLE STATION"));
+    EXPECT_EQ(screen.titleForHeaderInSection(3), "Pass Alerts");
+    ASSERT_EQ(screen.numberOfRowsInSection(3), 1);
+    EXPECT_EQ(screen.displayTable()->cellForRow({3, 0}).button()->text, "Off");
+    screen.cellButtonTapped({3, 0});
+    EXPECT_TRUE(app.watchSettings().alertsOn(QStringLiteral("SAMPLE STATION")));
+    EXPECT_EQ(screen.displayTable()->cellForRow({3, 0}).button()->text, "On");
+    EXPECT_EQ(WatchSettings::read(app.watchSettingsPath()), app.watchSettings());
+    screen.cellButtonTapped({3, 0});
+    EXPECT_TRUE(app.watchSettings().alertSatellites.isEmpty());
+
+    // The visible parts are told once the user asks for sunlight and shadow.
+    WatchSettings sunlight = app.watchSettings();
+    sunlight.showSunlight = true;
+    app.setWatchSettings(sunlight);
+    screen.viewWillAppear(false);
+    int visible = 0;
+    for (int row = 0; row < screen.numberOfRowsInSection(2); ++row) {
+        const QStringList texts = screen.displayTable()->cellForRow({2, row}).texts();
+        if (!texts.contains(QStringLiteral("Visible"))) continue;
+        ++visible;
+        EXPECT_TRUE(texts.last().contains(QStringLiteral(" to ")))
+            << texts.join(u'|').toStdString();
+    }
+    EXPECT_GT(visible, 0) << "some of ten station passes in December are seen at dusk or dawn";
 }

@@ -1,0 +1,68 @@
+#include "TonightController.h"
+
+#include <cmath>
+
+#include "NavigationController.h"
+#include "PassOpening.h"
+#include "PassViewController.h"
+#include "SkelvorAppDelegate.h"
+#include "TableView.h"
+
+TonightController::TonightController() : appDelegate_(SkelvorAppDelegate::shared()) {
+    setTitle(tr("Tonight"));
+}
+
+void TonightController::loadView() {
+    table_ = new TableView(TableViewStyle::plain);
+    table_->setDataSource(this);
+    table_->setDelegate(this);
+    setView(table_);
+}
+
+void TonightController::viewWillAppear(bool) {
+    TonightOptions options;
+    options.observer = appDelegate_->observer_geodetic();
+    options.from = appDelegate_->now();
+    options.darknessElevation = appDelegate_->watchSettings().darknessElevation;
+    options.minimumElevation = appDelegate_->minimumPathElevation();
+    tonight_ = scanTonight(appDelegate_->tonightSatellites({}), options);
+    table_->reloadData();
+}
+
+int TonightController::numberOfRowsInSection(int) {
+    return static_cast<int>(tonight_.passes.size());
+}
+
+QString TonightController::titleForHeaderInSection(int) {
+    if (!tonight_.night) return tr("No night here today");
+    const auto clock = [this](Date date) {
+        return appDelegate_->formatTime(date, QStringLiteral("HH:mm"));
+    };
+    return tr("Dusk %1 to dawn %2 (%3)")
+        .arg(clock(tonight_.night->dusk), clock(tonight_.night->dawn),
+             appDelegate_->zoneAbbreviation(tonight_.night->dusk));
+}
+
+TableViewCell TonightController::cellForRow(IndexPath path) {
+    const TonightPass& pass = tonight_.passes.at(static_cast<std::size_t>(path.row));
+    const auto clock = [this](Date date) {
+        return appDelegate_->formatTime(date, QStringLiteral("HH:mm:ss"));
+    };
+    TableViewCell cell;
+    cell.accessory = AccessoryType::disclosureIndicator;
+    cell.lines = {cellLine(pass.name, TextStyle::emphasis)};
+    cell.lines.push_back(cellLine(tr("Visible %1 to %2, highest %3°")
+                                      .arg(clock(pass.visible.start), clock(pass.visible.end))
+                                      .arg(std::lround(pass.visible.highest.elevation)),
+                                  TextStyle::body, CellColour::accent));
+    return cell;
+}
+
+void TonightController::didSelectRow(IndexPath path) {
+    const TonightPass& chosen = tonight_.passes.at(static_cast<std::size_t>(path.row));
+    std::shared_ptr<SatelliteData> satellite = appDelegate_->findSatelliteByCommonName(chosen.name);
+    if (!satellite) return;
+    auto pass = passRisingAt(*satellite, chosen.aos, appDelegate_->minimumPathElevation());
+    navigationController()->pushViewController(
+        std::make_unique<PassViewController>(std::move(satellite), std::move(pass)), true);
+}

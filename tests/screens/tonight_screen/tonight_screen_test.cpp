@@ -1,0 +1,52 @@
+// The Tonight screen: the catalogue's visible passes of the night in time order under the
+// night's dusk and dawn, and a row that opens its pass on the pass screen.
+#include <QTest>
+
+#include "FirstViewController.h"
+#include "NavigationController.h"
+#include "PassData.h"
+#include "PassViewController.h"
+#include "SegmentedControl.h"
+#include "TonightController.h"
+#include "screen_fixture.h"
+
+SKELVOR_SCREEN_TEST_APPLICATION("tonight_screen_tests");
+
+namespace {
+
+class TonightScreen : public ScreenFixture {};
+
+}  // namespace
+
+TEST_F(TonightScreen, ListsTheNightsVisiblePassesAndOpensThem) {
+    app.setUseUTC(true);
+    select(QStringLiteral("SAMPLE STATION"));
+    NavigationController navigation(std::make_unique<FirstViewController>());
+    navigation.resize(400, 720);
+    navigation.show();
+    auto& list = static_cast<FirstViewController&>(*navigation.viewControllerAt(0));
+    list.timelineEditButton()->clickSegment(2);
+    auto* tonight = dynamic_cast<TonightController*>(navigation.visibleController());
+    ASSERT_TRUE(tonight);
+    EXPECT_EQ(tonight->title(), "Tonight");
+    const TonightList& passes = tonight->tonight();
+    ASSERT_TRUE(passes.night);
+    EXPECT_TRUE(tonight->titleForHeaderInSection(0).startsWith("Dusk 16:"))
+        << tonight->titleForHeaderInSection(0).toStdString();
+    ASSERT_GT(passes.passes.size(), 10u) << "the whole catalogue, not only the selection";
+    EXPECT_EQ(tonight->numberOfRowsInSection(0), static_cast<int>(passes.passes.size()));
+    for (std::size_t i = 1; i < passes.passes.size(); ++i) {
+        EXPECT_FALSE(passes.passes[i].visible.start < passes.passes[i - 1].visible.start);
+    }
+    const TonightPass& third = passes.passes[2];
+    const QStringList texts = tonight->tableView()->cellForRow({0, 2}).texts();
+    EXPECT_EQ(texts.first(), third.name);
+    EXPECT_TRUE(texts.last().startsWith("Visible ")) << texts.last().toStdString();
+
+    tonight->didSelectRow({0, 2});
+    auto* pass = dynamic_cast<PassViewController*>(navigation.visibleController());
+    ASSERT_TRUE(pass);
+    EXPECT_EQ(pass->targetSatellite().commonName(), third.name);
+    ASSERT_TRUE(pass->specificPass() && pass->specificPass()->aos());
+    EXPECT_NEAR(*pass->specificPass()->aos() - third.aos, 0.0, 2.0);
+}
