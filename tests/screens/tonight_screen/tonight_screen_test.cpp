@@ -43,6 +43,7 @@ TEST_F(TonightScreen, ListsTheNightsVisiblePassesAndOpensThem) {
     EXPECT_EQ(texts.first(), third.name);
     EXPECT_TRUE(texts.last().startsWith("Visible ")) << texts.last().toStdString();
 
+    saveShot(navigation, QStringLiteral("tonight"));
     tonight->didSelectRow({0, 2});
     auto* pass = dynamic_cast<PassViewController*>(navigation.visibleController());
     ASSERT_TRUE(pass);
