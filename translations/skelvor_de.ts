@@ -182,6 +182,14 @@
         <source>Done</source>
         <translation>Fertig</translation>
     </message>
+    <message>
+        <source>Tonight</source>
+        <translation>Heute Nacht</translation>
+    </message>
+    <message>
+        <source>Visible %1 to %2</source>
+        <translation>Sichtbar %1 bis %2</translation>
+    </message>
 </context>
 <context>
     <name>FootprintController</name>
@@ -412,6 +420,75 @@
     </message>
 </context>
 <context>
+    <name>PassAlertPresenter</name>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>Open pass</source>
+        <translation>Überflug öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>PassAlertSchedule</name>
+    <message>
+        <source>%1 rises at %2</source>
+        <translation>%1 geht um %2 auf</translation>
+    </message>
+    <message>
+        <source>Rises at azimuth %1, highest %2.</source>
+        <translation>Aufgang bei Azimut %1, höchste Erhebung %2.</translation>
+    </message>
+    <message>
+        <source>Visible from %1 to %2, highest %3.</source>
+        <translation>Sichtbar von %1 bis %2, höchste Erhebung %3.</translation>
+    </message>
+    <message>
+        <source>Not visible.</source>
+        <translation>Nicht sichtbar.</translation>
+    </message>
+    <message>
+        <source>Open pass</source>
+        <translation>Überflug öffnen</translation>
+    </message>
+</context>
+<context>
+    <name>PassCalendar</name>
+    <message>
+        <source>%1, highest %2</source>
+        <translation>%1, höchste Erhebung %2</translation>
+    </message>
+    <message>
+        <source>, visible</source>
+        <translation>, sichtbar</translation>
+    </message>
+    <message>
+        <source>Rises %1 UTC at azimuth %2</source>
+        <translation>Aufgang %1 UTC bei Azimut %2</translation>
+    </message>
+    <message>
+        <source>Highest %1 at %2 UTC, azimuth %3</source>
+        <translation>Höchste Erhebung %1 um %2 UTC, Azimut %3</translation>
+    </message>
+    <message>
+        <source>Sets %1 UTC at azimuth %2</source>
+        <translation>Untergang %1 UTC bei Azimut %2</translation>
+    </message>
+    <message>
+        <source>Visible from %1 to %2 UTC, highest %3 at azimuth %4</source>
+        <translation>Sichtbar von %1 bis %2 UTC, höchste Erhebung %3 bei Azimut %4</translation>
+    </message>
+    <message>
+        <source>Not visible: in the Earth&apos;s shadow or in daylight</source>
+        <translation>Nicht sichtbar: im Erdschatten oder bei Tageslicht</translation>
+    </message>
+    <message>
+        <source>Catalogue number %1</source>
+        <translation>Katalognummer %1</translation>
+    </message>
+</context>
+<context>
     <name>PassReadout</name>
     <message>
         <source>Range: %1 km</source>
@@ -629,6 +706,26 @@
         <source>Set up…</source>
         <translation>Einrichten …</translation>
     </message>
+    <message>
+        <source>Watching the sky</source>
+        <translation>Himmelsbeobachtung</translation>
+    </message>
+    <message>
+        <source>Visible passes only</source>
+        <translation>Nur sichtbare Überflüge</translation>
+    </message>
+    <message>
+        <source>Sunlight and shadow</source>
+        <translation>Sonnenlicht und Schatten</translation>
+    </message>
+    <message>
+        <source>Alert before a rise (min)</source>
+        <translation>Hinweis vor einem Aufgang (min)</translation>
+    </message>
+    <message>
+        <source>Alerts for visible passes only</source>
+        <translation>Hinweise nur für sichtbare Überflüge</translation>
+    </message>
 </context>
 <context>
     <name>RadarGeometry</name>
@@ -736,6 +833,30 @@
     <message>
         <source>Max Elevation</source>
         <translation>Max. Erhebung</translation>
+    </message>
+    <message>
+        <source>Pass Alerts</source>
+        <translation>Überflug-Hinweise</translation>
+    </message>
+    <message>
+        <source>Alert before each rise</source>
+        <translation>Hinweis vor jedem Aufgang</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Ein</translation>
+    </message>
+    <message>
+        <source>Off</source>
+        <translation>Aus</translation>
+    </message>
+    <message>
+        <source>Visible</source>
+        <translation>Sichtbar</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 bis %2</translation>
     </message>
 </context>
 <context>
@@ -1105,6 +1226,25 @@
     </message>
 </context>
 <context>
+    <name>TonightController</name>
+    <message>
+        <source>Tonight</source>
+        <translation>Heute Nacht</translation>
+    </message>
+    <message>
+        <source>No night here today</source>
+        <translation>Heute keine Nacht an diesem Ort</translation>
+    </message>
+    <message>
+        <source>Dusk %1 to dawn %2 (%3)</source>
+        <translation>Abenddämmerung %1 bis Morgendämmerung %2 (%3)</translation>
+    </message>
+    <message>
+        <source>Visible %1 to %2, highest %3°</source>
+        <translation>Sichtbar %1 bis %2, höchste Erhebung %3°</translation>
+    </message>
+</context>
+<context>
     <name>TrackingPanel</name>
     <message>
         <source>What is sent to the radio and the rotator</source>
@@ -1296,10 +1436,6 @@
     <message>
         <source>Where each satellite stands in the observer&apos;s sky, and over the Earth.</source>
         <translation>Wo jeder Satellit am Himmel des Beobachters und über der Erde steht.</translation>
-    </message>
-    <message>
-        <source>The passes of each satellite, one after another. Without --tle: the satellites selected in the saved state, and its observer.</source>
-        <translation>Die Überflüge jedes Satelliten, einer nach dem anderen. Ohne --tle: die im gespeicherten Zustand ausgewählten Satelliten und dessen Beobachter.</translation>
     </message>
     <message>
         <source>the start, an ISO 8601 UTC time or now (now by default)</source>
@@ -1566,6 +1702,26 @@ Optionen:
     <message>
         <source># the pass is over</source>
         <translation># der Überflug ist vorüber</translation>
+    </message>
+    <message>
+        <source>the Sun&apos;s elevation below which it is dark, -18 to 0 (-6 by default)</source>
+        <translation>die Sonnenhöhe, unter der es dunkel ist, -18 bis 0 (Vorgabe: -6)</translation>
+    </message>
+    <message>
+        <source>The passes of each satellite, one after another. Without --tle: the satellites selected in the saved state, and its observer. --format ics gives an iCalendar file, with what of each pass can be seen.</source>
+        <translation>Die Überflüge jedes Satelliten, einer nach dem anderen. Ohne --tle: die im gespeicherten Zustand ausgewählten Satelliten und dessen Beobachter. --format ics ergibt eine iCalendar-Datei mit dem, was von jedem Überflug zu sehen ist.</translation>
+    </message>
+    <message>
+        <source>Every visible pass of the whole catalogue from dusk to dawn, in time order. Without --tle: the catalogue of the saved state, and its observer. --format ics gives an iCalendar file.</source>
+        <translation>Jeder sichtbare Überflug des ganzen Katalogs von der Abend- bis zur Morgendämmerung, zeitlich geordnet. Ohne --tle: der Katalog des gespeicherten Zustands und dessen Beobachter. --format ics ergibt eine iCalendar-Datei.</translation>
+    </message>
+    <message>
+        <source>the night under way then, or the next (now by default)</source>
+        <translation>die dann laufende Nacht oder die nächste (Vorgabe: now)</translation>
+    </message>
+    <message>
+        <source>only the saved catalogue&apos;s satellites of these categories</source>
+        <translation>nur die Satelliten des gespeicherten Katalogs aus diesen Kategorien</translation>
     </message>
 </context>
 </TS>
