@@ -31,6 +31,7 @@
 #include "Location.h"
 #include "LocationManager.h"
 #include "PassAlertSchedule.h"
+#include "PositionChoice.h"
 #include "Reachability.h"
 #include "RequestSpacing.h"
 #include "SatelliteData.h"
@@ -157,6 +158,20 @@ public:
     void setObserver_geodetic(const engine::geodetic_point_t& observer) override;
     const AlertView* uncertainLocationView() const { return uncertainLocationView_.get(); }
 
+    // ---- The observer's position source (SkelvorAppDelegate_position.cpp)
+    // The location service (the first choice) or the fixed position the user typed, kept in a
+    // file beside the saved state. Choosing the location service asks it for a fresh fix.
+    PositionChoice positionChoice() const { return positionChoice_; }
+    void setPositionChoice(PositionChoice choice);
+    QString positionChoicePath() const;
+    // How long the location service's first fix is awaited before the box "Finding Location"
+    // goes and, where no position is known, the user is asked for one (tests shorten it).
+    void setLocationWaitLimit(std::chrono::milliseconds limit) { locationWaitLimit_ = limit; }
+    const AlertView* positionQuestionView() const { return positionQuestionView_.get(); }
+    // Posted when the user asks to type the position; the window opens the position fields.
+    static inline const QString positionWantedNotification =
+        QStringLiteral("ObserverPositionWanted");
+
     // ---- Element-set update (SkelvorAppDelegate_update.cpp)
     // The element-set server's root address; the index page lives at NORAD/elements/ below it.
     void setElementServer(const QUrl& root) { elementServer_ = root; }
@@ -176,6 +191,9 @@ public:
     bool updateTLEsIfOldBy(double seconds);
     // Starts an update: reads the index page, then loads the chosen category files one by one.
     void updateTLEs();
+    // The user's "Update element sets now" (F5): answers a launch question still open by
+    // updating; does nothing while an update runs.
+    void updateTLEsNow();
     bool networkActivityIndicatorVisible() const { return networkActivityIndicatorVisible_; }
     enum class UpdateState {
         idle,          // no update; the launch check may offer one
@@ -230,6 +248,16 @@ private:
     // A box that only tells something and closes with its "OK".
     void tell(const QString& title, const QString& message);
     void showLocationBox();
+    // The position source (SkelvorAppDelegate_position.cpp).
+    // Takes the position from the source of this run: the location service, the simulator's
+    // place, or the saved position.
+    void followLocationSource(bool atLaunch);
+    void startLocationService(bool atLaunch);
+    void stopLocationService();
+    void releaseLocationBox();
+    void locationUnanswered();
+    void showPositionQuestion();
+    void positionQuestionAnswered(int buttonIndex);
     // Runs the action on the main thread's event loop, unless the delegate is gone by then.
     void later(std::function<void()> action);
 
@@ -305,6 +333,11 @@ private:
         &LocationManager::systemManager;
     std::unique_ptr<LocationManager> locationManager_;
     std::unique_ptr<AlertView> uncertainLocationView_;
+    PositionChoice positionChoice_ = PositionChoice::locationService;
+    std::chrono::milliseconds locationWaitLimit_{10000};
+    std::unique_ptr<Timer> locationWait_;
+    std::unique_ptr<AlertView> positionQuestionView_;
+    bool positionQuestionDue_ = false;  // asked once the update's dialogs are done
 
     // Element-set update.
     QUrl elementServer_{QStringLiteral("https://celestrak.org/")};

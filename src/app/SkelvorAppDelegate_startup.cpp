@@ -28,38 +28,24 @@ void SkelvorAppDelegate::applicationDidFinishLaunching() {
                  .arg(QDir::toNativeSeparators(stateFilePath()), load.reason, kept));
     }
 
-    switch (locationSource_) {
-        case LocationSource::service:
-            locationManager_ = locationManagerFactory_();
-            if (!locationManager_) break;
-            uncertainLocationView_ =
-                makeAlert(tr("Finding Location"),
-                          tr("Currently determining our location. Please Wait"), {tr("Cancel")});
-            locationManager_->startUpdatingLocation(
-                [this](const LocationReading& reading) { locationUpdated(reading); });
-            break;
-        case LocationSource::simulator:
-            currentLocation_ = simulator_location;
-            break;
-        case LocationSource::saved:
-            break;
-    }
+    // A fixed position stays whatever the source; otherwise the location service's place, or
+    // the simulator's, replaces the saved one.
+    positionChoice_ = readPositionChoice(positionChoicePath());
+    if (positionChoice_ == PositionChoice::locationService) followLocationSource(true);
     placeObserverAtCurrentLocation();
     updateTLEsIfOldBy(tleUpdateDays() * Date::seconds_per_day);
 }
 
 void SkelvorAppDelegate::locationUpdated(const LocationReading& reading) {
     const double age = std::fabs(std::trunc(reading.timestamp - now()));
-    if (!(age < max_reading_age)) return;
+    if (!(age < max_reading_age) || positionChoice_ == PositionChoice::fixedPosition) return;
     if (locationManager_) locationManager_->stopUpdatingLocation();
+    locationWait_.reset();
+    positionQuestionDue_ = false;
     currentLocation_ = reading.location;
     placeObserverAtCurrentLocation();
     NotificationCenter::defaultCenter().post(preferencesAlteredNotification, this);
-    if (uncertainLocationView_) {
-        if (uncertainLocationView_->isVisible())
-            uncertainLocationView_->dismissWithClickedButtonIndex(0);
-        uncertainLocationView_.reset();
-    }
+    releaseLocationBox();
 }
 
 void SkelvorAppDelegate::setObserver_geodetic(const engine::geodetic_point_t& observer) {
@@ -76,6 +62,7 @@ void SkelvorAppDelegate::placeObserverAtCurrentLocation() {
 }
 
 void SkelvorAppDelegate::showLocationBox() {
+    if (positionQuestionDue_) return showPositionQuestion();
     if (uncertainLocationView_ && !uncertainLocationView_->isVisible())
         uncertainLocationView_->show();
 }

@@ -81,6 +81,8 @@ void SkelvorAppDelegate::alertViewClickedButtonAtIndex(AlertView& alertView, int
         cancelLoading();
     } else if (&alertView == errorView_.get()) {
         errorView_.reset();
+    } else if (&alertView == positionQuestionView_.get()) {
+        positionQuestionAnswered(buttonIndex);
     } else if (&alertView == saveFailureView_.get()) {
         saveFailureView_.reset();  // told: not again until a save has succeeded
     } else {
@@ -99,6 +101,16 @@ void SkelvorAppDelegate::updateTLEs() {
     showProgress();
     if (progressActionView_) progressActionView_->show();
     readIndex();
+}
+
+void SkelvorAppDelegate::updateTLEsNow() {
+    if (updateState_ == UpdateState::readingIndex || updateState_ == UpdateState::loading) return;
+    // The launch's question or notice goes; its answer is this update.
+    if (const std::unique_ptr<AlertView> question = std::move(alertDisplay_)) {
+        if (question->isVisible()) question->dismissWithClickedButtonIndex(0);
+    }
+    updateState_ = UpdateState::idle;
+    updateTLEs();
 }
 
 // The categories come from the index page, fetched or kept from within two hours; when its copy

@@ -18,6 +18,7 @@ void CommentEditorController::loadView() {
     auto* layout = new QVBoxLayout(view);
     layout->setContentsMargins(12, 12, 12, 12);
     commentField_ = new QPlainTextEdit;
+    commentField_->setTabChangesFocus(true);  // Tab reaches "Save"
     commentField_->setAccessibleName(tr("Comment"));
     commentField_->setTabChangesFocus(true);
     commentField_->setPlaceholderText(tr("Your notes on this satellite"));

@@ -21,6 +21,7 @@ void InformationDisplayController::loadView() {
     auto* text = new QPlainTextEdit;
     text->setObjectName(QStringLiteral("InformationDisplay"));
     text->setReadOnly(true);
+    text->setTabChangesFocus(true);  // Tab moves on, as everywhere in the window
     text->setFrameShape(QFrame::NoFrame);
     text->document()->setDocumentMargin(12);
     infoTextDisplay_ = text;

@@ -13,6 +13,7 @@
 #include "NavigationController.h"
 #include "PreferencesController.h"
 #include "SatelliteSearchController.h"
+#include "SkelvorAppDelegate.h"
 
 namespace {
 
@@ -52,8 +53,16 @@ MainInterface::MainInterface(QWidget* parent) : TabBarController(parent) {
     }
     addShortcut(QKeySequence::Find, [this] { searchByName(); });
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_E), [this] { toggleEditing(); });
+    addShortcut(QKeySequence(Qt::Key_F5), [] { SkelvorAppDelegate::shared()->updateTLEsNow(); });
+    positionObserver_ = NotificationCenter::defaultCenter().addObserver(
+        SkelvorAppDelegate::positionWantedNotification,
+        [this](const Notification&) { enterPosition(); });
     // Ctrl+Q on every desktop, whichever key its own scheme names for quitting.
     addShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { window()->close(); });
+}
+
+MainInterface::~MainInterface() {
+    NotificationCenter::defaultCenter().removeObserver(positionObserver_);
 }
 
 void MainInterface::addShortcut(const QKeySequence& keys, std::function<void()> action) {
@@ -108,6 +117,11 @@ void MainInterface::searchByName() {
     if (auto* search = dynamic_cast<SatelliteSearchController*>(stack->modalViewController())) {
         search->searchBar()->textField()->setFocus(Qt::ShortcutFocusReason);
     }
+}
+
+void MainInterface::enterPosition() {
+    setCurrentIndex(preferences);
+    static_cast<PreferencesController*>(stackOf(preferences)->viewControllerAt(0))->focusPosition();
 }
 
 void MainInterface::toggleEditing() {

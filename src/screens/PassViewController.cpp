@@ -85,6 +85,7 @@ void PassViewController::loadView() {
     radarView_ = new RadarView;
     passDataView_ = new QPlainTextEdit;
     passDataView_->setReadOnly(true);
+    passDataView_->setTabChangesFocus(true);  // Tab moves on, as everywhere in the window
     passDataView_->setAccessibleName(tr("Frequencies and comments"));
     if (!specificPass_) {
         trackingPanel_ =

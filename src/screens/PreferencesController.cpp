@@ -85,9 +85,12 @@ void PreferencesController::buildForm(QVBoxLayout* form) {
     visiblePassesOnlySwitch_ = makeSwitch(tr("ON"), tr("OFF"));
     sunlightSwitch_ = makeSwitch(tr("ON"), tr("OFF"));
     alertVisibleOnlySwitch_ = makeSwitch(tr("ON"), tr("OFF"));
+    useLocationServiceSwitch_ = makeSwitch(tr("ON"), tr("OFF"));
+    updateButton_ = new QPushButton(tr("Update"));
+    updateButton_->setToolTip(tr("Update the element sets now (F5)"));
     alignSwitchWidths({useUTCSwitch_, useDecimalDegreesSwitch_, showSunAndMoonSwitch_,
                        showHeldAngleSwitch_, showFootprintTrackSwitch_, visiblePassesOnlySwitch_,
-                       sunlightSwitch_, alertVisibleOnlySwitch_});
+                       sunlightSwitch_, alertVisibleOnlySwitch_, useLocationServiceSwitch_});
     const QString widestNumber = QStringLiteral("-00000");
     minimumElevationField_ = makeField(widestNumber);
     passDays_ = makeField(widestNumber);
@@ -126,6 +129,7 @@ void PreferencesController::buildForm(QVBoxLayout* form) {
 
     FormGroup elements(*form, tr("Element sets"));
     row(elements, tr("Update every (days)"), tleUpdateDays_);
+    row(elements, tr("Update element sets now"), updateButton_);
     const auto open = [this](const char* text, auto makeScreen) {
         return settings_form::makeOpeningButton(
             QCoreApplication::translate("PreferencesController", text),
@@ -141,6 +145,7 @@ void PreferencesController::buildForm(QVBoxLayout* form) {
         }));
 
     FormGroup observer(*form, tr("Observer"));
+    row(observer, tr("Use the location service"), useLocationServiceSwitch_);
     row(observer, tr("Latitude"), latitude_);
     row(observer, tr("Longitude"), longitude_);
     row(observer, tr("Altitude (m)"), altitude_);
@@ -155,6 +160,9 @@ void PreferencesController::connectActions() {
     showSunAndMoonSwitch_->setAction([this](bool on) { showSunAndMoonSwitchChanged(on); });
     showHeldAngleSwitch_->setAction([this](bool on) { showHeldAngleSwitchChanged(on); });
     showFootprintTrackSwitch_->setAction([this](bool on) { showFootprintTrackSwitchChanged(on); });
+    useLocationServiceSwitch_->setAction([this](bool on) { useLocationServiceSwitchChanged(on); });
+    QObject::connect(updateButton_, &QPushButton::clicked, this,
+                     [this] { appDelegate_->updateTLEsNow(); });
     commitEdits(*minimumElevationField_, &PreferencesController::minElevationAltered);
     commitEdits(*passDays_, &PreferencesController::passDaysAltered);
     commitEdits(*tleUpdateDays_, &PreferencesController::tleUpdateDaysAltered);
@@ -221,6 +229,8 @@ void PreferencesController::showSettings() {
 }
 
 void PreferencesController::showObserver() {
+    useLocationServiceSwitch_->setOn(appDelegate_->positionChoice() ==
+                                     PositionChoice::locationService);
     longitude_->setText(shownCoordinate(Axis::longitude));
     latitude_->setText(shownCoordinate(Axis::latitude));
     const engine::geodetic_point_t observer = appDelegate_->observer_geodetic();
@@ -385,6 +395,7 @@ void PreferencesController::altitudeAltered(const QString& typed) {
     if (!metres) return;
     observer.alt = *metres / metresPerKilometre;
     appDelegate_->setObserver_geodetic(observer);
+    appDelegate_->setPositionChoice(PositionChoice::fixedPosition);
     showObserver();
     appDelegate_->setPreferencesAltered(true);
 }
@@ -422,6 +433,22 @@ void PreferencesController::moveObserver(double latitude, double longitude) {
     observer.lat = latitude * radians_per_degree;
     observer.lon = longitude * radians_per_degree;
     appDelegate_->setObserver_geodetic(observer);
+    appDelegate_->setPositionChoice(PositionChoice::fixedPosition);
     showObserver();
     appDelegate_->setPreferencesAltered(true);
+}
+
+// A typed position is the fixed position; the location service replaces it only once chosen
+// again here.
+void PreferencesController::useLocationServiceSwitchChanged(bool on) {
+    appDelegate_->setPositionChoice(on ? PositionChoice::locationService
+                                       : PositionChoice::fixedPosition);
+}
+
+void PreferencesController::focusPosition() {
+    view();
+    scroller_->ensureWidgetVisible(locator_);
+    scroller_->ensureWidgetVisible(latitude_);
+    latitude_->setFocus(Qt::OtherFocusReason);
+    latitude_->selectAll();
 }

@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QPointer>
+#include <QPushButton>
 #include <QString>
 #include <functional>
 #include <map>
@@ -48,6 +49,11 @@ public:
     Switch* sunlightSwitch() const { return sunlightSwitch_; }
     Switch* alertVisibleOnlySwitch() const { return alertVisibleOnlySwitch_; }
     TextField* alertLeadTime() const { return alertLeadTime_; }
+    Switch* useLocationServiceSwitch() const { return useLocationServiceSwitch_; }
+    QPushButton* updateButton() const { return updateButton_; }
+    // Brings the position fields into view with the focus on the latitude, for the user to type
+    // the position.
+    void focusPosition();
     // What the screen says beside a field about its last text; empty when it had nothing to say.
     QString problemOf(const TextField* field) const;
 
@@ -72,6 +78,7 @@ private:
     void alertLeadTimeAltered(const QString& text);
     // Changes the settings for watching the sky, which keep their own file.
     void alterWatchSettings(const std::function<void(WatchSettings&)>& change);
+    void useLocationServiceSwitchChanged(bool on);
 
     using FieldAction = void (PreferencesController::*)(const QString&);
 
@@ -108,5 +115,7 @@ private:
     QPointer<Switch> sunlightSwitch_;
     QPointer<Switch> alertVisibleOnlySwitch_;
     QPointer<TextField> alertLeadTime_;
+    QPointer<Switch> useLocationServiceSwitch_;
+    QPointer<QPushButton> updateButton_;
     std::map<const TextField*, QLabel*> problems_;
 };

@@ -59,7 +59,13 @@ void ScrollView::focusOutEvent(QFocusEvent* event) {
     setForegroundRole(QPalette::Window);
 }
 
+// Alt with an arrow belongs to the window (Alt+Left goes back), although a scroll area would
+// take it for a plain arrow.
 void ScrollView::keyPressEvent(QKeyEvent* event) {
+    if (event->modifiers().testFlag(Qt::AltModifier)) {
+        event->ignore();
+        return;
+    }
     if (keyAction_ && keyAction_(event)) {
         event->accept();
         return;

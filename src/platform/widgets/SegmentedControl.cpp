@@ -7,33 +7,32 @@ SegmentedControl::SegmentedControl(const QStringList& items, QWidget* parent) : 
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->setSpacing(0);
+    // The segments are kept out of a button group: in a group, Qt leaves only the focused one
+    // of checkable buttons reachable by Tab and the arrows, and the keyboard could reach no
+    // other segment of a momentary control.
     for (int i = 0; i < items.size(); ++i) {
         auto* button = new QToolButton;
         button->setText(items[i]);
         button->setCheckable(true);
-        group_.addButton(button, i);
+        connect(button, &QToolButton::clicked, this, [this, i] { clickSegment(i); });
+        segments_.append(button);
         layout->addWidget(button);
     }
-    group_.setExclusive(false);
-    connect(&group_, &QButtonGroup::idClicked, this, [this](int id) { clickSegment(id); });
 }
 
-int SegmentedControl::numberOfSegments() const { return static_cast<int>(group_.buttons().size()); }
+int SegmentedControl::numberOfSegments() const { return static_cast<int>(segments_.size()); }
 
 void SegmentedControl::setSelectedSegmentIndex(int index) {
     selected_ = index >= 0 && index < numberOfSegments() ? index : noSegment;
-    for (QAbstractButton* button : group_.buttons()) {
-        button->setChecked(group_.id(button) == selected_);
-    }
+    for (int i = 0; i < numberOfSegments(); ++i) segments_[i]->setChecked(i == selected_);
 }
 
 QString SegmentedControl::titleForSegmentAtIndex(int index) const {
-    const QAbstractButton* button = group_.button(index);
-    return button ? button->text() : QString();
+    return index >= 0 && index < numberOfSegments() ? segments_[index]->text() : QString();
 }
 
 void SegmentedControl::setTitleForSegmentAtIndex(const QString& title, int index) {
-    if (QAbstractButton* button = group_.button(index)) button->setText(title);
+    if (index >= 0 && index < numberOfSegments()) segments_[index]->setText(title);
 }
 
 void SegmentedControl::clickSegment(int index) {

@@ -2,10 +2,12 @@
 // while its action runs, then shows none selected again.
 #pragma once
 
-#include <QButtonGroup>
+#include <QList>
 #include <QStringList>
 #include <QWidget>
 #include <functional>
+
+class QAbstractButton;
 
 class SegmentedControl : public QWidget {
 public:
@@ -27,7 +29,7 @@ public:
     static constexpr int noSegment = -1;
 
 private:
-    QButtonGroup group_;
+    QList<QAbstractButton*> segments_;
     std::function<void()> action_;
     bool momentary_ = false;
     int selected_ = noSegment;

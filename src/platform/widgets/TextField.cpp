@@ -11,7 +11,14 @@ TextField::TextField(QWidget* parent) : QLineEdit(parent) {
     });
 }
 
+// Return ends the editing: the field gives the keyboard to the screen around it, so that the
+// screen's own keys (Escape goes back) still reach the screen.
 void TextField::keyPressEvent(QKeyEvent* event) {
     QLineEdit::keyPressEvent(event);
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) clearFocus();
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return;
+    if (QWidget* around = parentWidget()) {
+        around->setFocus(Qt::OtherFocusReason);
+    } else {
+        clearFocus();
+    }
 }

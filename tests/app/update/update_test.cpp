@@ -341,3 +341,20 @@ TEST_F(Update, AnUnreadableIndexPageIsReported) {
         board.find(read_error)->clickButton(0);
     }
 }
+
+// "Update element sets now" answers the launch's question by updating, and does nothing more
+// while the update runs.
+TEST_F(Update, UpdatingNowAnswersTheQuestionAndIsHarmlessWhileAnUpdateRuns) {
+    app.setDateOfLastTLEUpdate(clock - 30 * day);
+    app.updateTLEsIfOldBy(2 * day);
+    ASSERT_NE(board.find("TLE Files Out of Date"), nullptr);
+
+    app.updateTLEsNow();
+    EXPECT_EQ(board.find("TLE Files Out of Date"), nullptr);
+    EXPECT_EQ(app.updateState(), SkelvorAppDelegate::UpdateState::readingIndex);
+    app.updateTLEsNow();
+    EXPECT_EQ(board.shown.filter("Loading TLE files").size(), 1);
+    ASSERT_TRUE(waitForTheUpdate(app));
+    EXPECT_EQ(categories(), sample_categories);
+    EXPECT_EQ(app.dateOfLastTLEUpdate(), clock);
+}

@@ -25,6 +25,7 @@
 #include "MainInterface.h"
 #include "MessageBoxAlertView.h"
 #include "NavigationController.h"
+#include "SatelliteSelectionController.h"
 #include "SkelvorAppDelegate.h"
 #include "TableView.h"
 
@@ -164,6 +165,17 @@ protected:
         }
         const QPoint point = dx < 0 ? row.center() : QPoint(row.left() + dx, row.center().y());
         fromEventLoop([&] { QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, point); });
+    }
+
+    // The row of the satellite on a category's screen.
+    static IndexPath rowOf(SatelliteSelectionController& category, const QString& name) {
+        for (int section = 0; section < category.numberOfSections(); ++section) {
+            const auto row =
+                category.sortedSatelliteNames(static_cast<std::size_t>(section)).indexOf(name);
+            if (row >= 0) return {section, static_cast<int>(row)};
+        }
+        ADD_FAILURE() << "no row " << name.toStdString();
+        return {};
     }
 
     static void type(QWidget* widget, const QString& text) {

@@ -201,16 +201,6 @@ protected:
                     SkelvorAppDelegate::simulator_location.longitude, 1e-9);
     }
 
-    static IndexPath rowOf(SatelliteSelectionController& category, const QString& name) {
-        for (int section = 0; section < category.numberOfSections(); ++section) {
-            const auto row =
-                category.sortedSatelliteNames(static_cast<std::size_t>(section)).indexOf(name);
-            if (row >= 0) return {section, static_cast<int>(row)};
-        }
-        ADD_FAILURE() << "no row " << name.toStdString();
-        return {};
-    }
-
     QString shownLatitude;
 };
 

@@ -10,6 +10,8 @@
 #include "FirstViewController.h"
 #include "MainInterface.h"
 #include "NavigationController.h"
+#include "NotificationCenter.h"
+#include "PreferencesController.h"
 #include "SatelliteSearchController.h"
 #include "SearchBar.h"
 #include "TableView.h"
@@ -75,6 +77,16 @@ TEST_F(MainWindow, ControlFSearchesAndControlEEdits) {
     EXPECT_TRUE(list->tableView()->isEditing());
     press(Qt::CTRL | Qt::Key_E);
     EXPECT_FALSE(list->tableView()->isEditing());
+}
+
+// "Enter Position" in the box about an unknown position opens the position fields.
+TEST_F(MainWindow, AskingForThePositionOpensThePositionFields) {
+    NotificationCenter::defaultCenter().post(SkelvorAppDelegate::positionWantedNotification, &app);
+    EXPECT_EQ(tabs->currentIndex(), MainInterface::preferences);
+    auto* preferences = static_cast<PreferencesController*>(
+        tabs->stackOf(MainInterface::preferences)->viewControllerAt(0));
+    EXPECT_TRUE(preferences->latitude()->hasFocus());
+    EXPECT_FALSE(preferences->latitude()->visibleRegion().isEmpty());
 }
 
 TEST_F(MainWindow, ControlQClosesTheWindow) {

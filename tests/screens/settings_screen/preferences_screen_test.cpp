@@ -263,3 +263,19 @@ TEST_F(PreferencesScreen, EveryControlAndCaptionHasItsRoomAtAnyWidth) {
     EXPECT_LE(preferences->minimumElevationField()->width(), preferences->latitude()->width())
         << "fields as wide as their texts need";
 }
+
+// A typed position is the fixed position: the switch of the location service goes off, and on
+// again only at the user's word.
+TEST_F(PreferencesScreen, ATypedPositionIsFixedUntilTheLocationServiceIsChosenAgain) {
+    EXPECT_TRUE(preferences->useLocationServiceSwitch()->isOn());
+    type(preferences->latitude(), QStringLiteral("48.5"));
+    EXPECT_EQ(app.positionChoice(), PositionChoice::fixedPosition);
+    EXPECT_FALSE(preferences->useLocationServiceSwitch()->isOn());
+    reappear();
+    EXPECT_FALSE(preferences->useLocationServiceSwitch()->isOn());
+
+    flip(preferences->useLocationServiceSwitch());
+    EXPECT_EQ(app.positionChoice(), PositionChoice::locationService);
+    EXPECT_EQ(readPositionChoice(app.positionChoicePath()), PositionChoice::locationService);
+    EXPECT_NEAR(observerLatitudeDegrees(), 48.5, 1e-9) << "kept until a fix comes";
+}
