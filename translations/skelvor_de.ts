@@ -126,6 +126,57 @@
     </message>
 </context>
 <context>
+    <name>ElementSet</name>
+    <message>
+        <source>element line %1 has no checksum in column 69</source>
+        <translation>Elementzeile %1 hat keine Prüfsumme in Spalte 69</translation>
+    </message>
+    <message>
+        <source>element line %1 has checksum %2 where its digits give %3</source>
+        <translation>Elementzeile %1 hat die Prüfsumme %2, ihre Ziffern ergeben aber %3</translation>
+    </message>
+    <message>
+        <source>element line %1 has &apos;%2&apos; in numeric column %3</source>
+        <translation>Elementzeile %1 hat &apos;%2&apos; in der Zahlenspalte %3</translation>
+    </message>
+    <message>
+        <source>element line 1 has no catalogue number in columns 3-7</source>
+        <translation>Elementzeile 1 hat keine Katalognummer in den Spalten 3-7</translation>
+    </message>
+    <message>
+        <source>the element lines carry different catalogue numbers</source>
+        <translation>die Elementzeilen tragen verschiedene Katalognummern</translation>
+    </message>
+    <message>
+        <source>element lines without a name line</source>
+        <translation>Elementzeilen ohne Namenszeile</translation>
+    </message>
+    <message>
+        <source>element lines shorter than 68 characters</source>
+        <translation>Elementzeilen kürzer als 68 Zeichen</translation>
+    </message>
+    <message>
+        <source>not a three-line element set</source>
+        <translation>kein Dreizeilen-Bahnelementsatz</translation>
+    </message>
+    <message>
+        <source>not a CSV element record</source>
+        <translation>kein CSV-Bahnelementsatz</translation>
+    </message>
+    <message>
+        <source>mean motion %1 is not above 0 revolutions a day</source>
+        <translation>die mittlere Bewegung %1 liegt nicht über 0 Umläufen pro Tag</translation>
+    </message>
+    <message>
+        <source>eccentricity %1 lies outside 0 to 1</source>
+        <translation>die Exzentrizität %1 liegt außerhalb von 0 bis 1</translation>
+    </message>
+    <message>
+        <source>epoch day %1 lies outside 1 to 366</source>
+        <translation>der Epochentag %1 liegt außerhalb von 1 bis 366</translation>
+    </message>
+</context>
+<context>
     <name>FetchText</name>
     <message>
         <source>no such file</source>
@@ -687,6 +738,22 @@
         <translation>Locator</translation>
     </message>
     <message>
+        <source>Update</source>
+        <translation>Aktualisieren</translation>
+    </message>
+    <message>
+        <source>Update the element sets now (F5)</source>
+        <translation>Die Bahnelemente jetzt aktualisieren (F5)</translation>
+    </message>
+    <message>
+        <source>Update element sets now</source>
+        <translation>Bahnelemente jetzt aktualisieren</translation>
+    </message>
+    <message>
+        <source>Use the location service</source>
+        <translation>Ortungsdienst verwenden</translation>
+    </message>
+    <message>
         <source>Categories to update</source>
         <translation>Zu aktualisierende Kategorien</translation>
     </message>
@@ -786,6 +853,21 @@
     <message>
         <source>Unknown</source>
         <translation>Unbekannt</translation>
+    </message>
+</context>
+<context>
+    <name>SatelliteData</name>
+    <message>
+        <source>No pass visible</source>
+        <translation>Kein Überflug sichtbar</translation>
+    </message>
+    <message>
+        <source>LOS: %1</source>
+        <translation>LOS: %1</translation>
+    </message>
+    <message>
+        <source>AOS: %1</source>
+        <translation>AOS: %1</translation>
     </message>
 </context>
 <context>
@@ -1013,6 +1095,22 @@
     <message>
         <source>Some element-set files were fetched less than two hours ago, but the copies kept of them are gone, and the server does not send them again so soon. Please update again in two hours.</source>
         <translation>Einige Bahnelement-Dateien wurden vor weniger als zwei Stunden abgerufen, aber ihre aufbewahrten Kopien fehlen, und der Server sendet sie so bald nicht erneut. Bitte aktualisieren Sie in zwei Stunden noch einmal.</translation>
+    </message>
+    <message>
+        <source>Position Unknown</source>
+        <translation>Position unbekannt</translation>
+    </message>
+    <message>
+        <source>No location service answered. Please type your position, as coordinates or as a Maidenhead locator, on the Preferences tab.</source>
+        <translation>Kein Ortungsdienst hat geantwortet. Bitte geben Sie Ihre Position im Reiter „Einstellungen“ ein, als Koordinaten oder als Maidenhead-Locator.</translation>
+    </message>
+    <message>
+        <source>Later</source>
+        <translation>Später</translation>
+    </message>
+    <message>
+        <source>Enter Position</source>
+        <translation>Position eingeben</translation>
     </message>
 </context>
 <context>
@@ -1292,6 +1390,29 @@
     <message>
         <source>the mode &quot;%1&quot; is not one the radio takes</source>
         <translation>die Betriebsart „%1“ kennt das Funkgerät nicht</translation>
+    </message>
+</context>
+<context>
+    <name>TransmitterList</name>
+    <message>
+        <source>The transmitter list is larger than %1 MB.</source>
+        <translation>Die Senderliste ist größer als %1 MB.</translation>
+    </message>
+    <message>
+        <source>The transmitter list is not JSON (%1).</source>
+        <translation>Die Senderliste ist kein JSON (%1).</translation>
+    </message>
+    <message>
+        <source>The transmitter list is not a list.</source>
+        <translation>Die Senderliste ist keine Liste.</translation>
+    </message>
+    <message>
+        <source>The transmitter list has more than %1 entries.</source>
+        <translation>Die Senderliste hat mehr als %1 Einträge.</translation>
+    </message>
+    <message>
+        <source>The transmitter list is empty.</source>
+        <translation>Die Senderliste ist leer.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,6 @@
 #include "ElementLines.h"
 
+#include <QCoreApplication>
 #include <QStringView>
 #include <algorithm>
 #include <span>
@@ -48,12 +49,15 @@ int firstRefused(const QString& line, ColumnRange range, bool (*accept)(QChar)) 
 
 std::optional<QString> checksumProblem(const QString& line, int lineNumber) {
     if (line.size() < checksum_column || !isDigit(line[checksum_column - 1])) {
-        return QStringLiteral("element line %1 has no checksum in column 69").arg(lineNumber);
+        return QCoreApplication::translate("ElementSet",
+                                           "element line %1 has no checksum in column 69")
+            .arg(lineNumber);
     }
     const int written = line[checksum_column - 1].unicode() - u'0';
     const int computed = elementLineChecksum(line);
     if (written == computed) return std::nullopt;
-    return QStringLiteral("element line %1 has checksum %2 where its digits give %3")
+    return QCoreApplication::translate("ElementSet",
+                                       "element line %1 has checksum %2 where its digits give %3")
         .arg(lineNumber)
         .arg(written)
         .arg(computed);
@@ -63,7 +67,8 @@ std::optional<QString> numberProblem(const QString& line, int lineNumber,
                                      std::span<const ColumnRange> ranges, bool (*accept)(QChar)) {
     for (const ColumnRange range : ranges) {
         if (const int column = firstRefused(line, range, accept)) {
-            return QStringLiteral("element line %1 has '%2' in numeric column %3")
+            return QCoreApplication::translate("ElementSet",
+                                               "element line %1 has '%2' in numeric column %3")
                 .arg(lineNumber)
                 .arg(line[column - 1])
                 .arg(column);
@@ -80,10 +85,12 @@ std::optional<QString> catalogNumberProblem(const QString& line1, const QString&
     const bool readable = (alpha5 || isDigitOrBlank(number1[0])) &&
                           std::all_of(number1.begin() + 1, number1.end(), isDigitOrBlank);
     if (!readable) {
-        return QStringLiteral("element line 1 has no catalogue number in columns 3-7");
+        return QCoreApplication::translate("ElementSet",
+                                           "element line 1 has no catalogue number in columns 3-7");
     }
     if (number1 != number2) {
-        return QStringLiteral("the element lines carry different catalogue numbers");
+        return QCoreApplication::translate("ElementSet",
+                                           "the element lines carry different catalogue numbers");
     }
     return std::nullopt;
 }

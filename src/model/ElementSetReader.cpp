@@ -1,5 +1,6 @@
 #include "ElementSetReader.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 #include <QStringView>
 #include <algorithm>
@@ -46,7 +47,8 @@ public:
                 i += 3;
             } else if (isNamelessPair(i)) {
                 reportStray();
-                problem(i, QStringLiteral("element lines without a name line"));
+                problem(i, QCoreApplication::translate("ElementSet",
+                                                       "element lines without a name line"));
                 i += 2;
             } else {
                 if (strayStart_ < 0 && !isBlank(lines_[i])) strayStart_ = i;
@@ -67,7 +69,8 @@ private:
         const QString& line1 = lines_[first + 1];
         const QString& line2 = lines_[first + 2];
         if (!isElementLinePair(line1, line2)) {
-            return reject(first, QStringLiteral("element lines shorter than 68 characters"));
+            return reject(first, QCoreApplication::translate(
+                                     "ElementSet", "element lines shorter than 68 characters"));
         }
         if (const std::optional<QString> why = elementLineProblem(line1, line2)) {
             return reject(first, *why);
@@ -90,7 +93,8 @@ private:
 
     void reportStray() {
         if (strayStart_ < 0) return;
-        problem(strayStart_, QStringLiteral("not a three-line element set"));
+        problem(strayStart_,
+                QCoreApplication::translate("ElementSet", "not a three-line element set"));
         strayStart_ = -1;
     }
 
@@ -108,8 +112,9 @@ ElementSetText readCsvRecords(const QStringList& lines, qsizetype header) {
     for (qsizetype i = header + 1; i < lines.size(); ++i) {
         if (isBlank(lines[i])) continue;
         const std::optional<CsvElementSet> record = readCsvElementSet(lines[i]);
-        const std::optional<QString> why = record ? orbitValueProblem(record->elements)
-                                                  : QStringLiteral("not a CSV element record");
+        const std::optional<QString> why =
+            record ? orbitValueProblem(record->elements)
+                   : QCoreApplication::translate("ElementSet", "not a CSV element record");
         if (why) {
             result.problems.push_back({i + 1, *why, ElementFileProblem::Kind::rejectedSet});
             continue;
@@ -135,14 +140,17 @@ qsizetype ElementSetText::rejectedSets() const {
 
 std::optional<QString> orbitValueProblem(const ElementValues& values) {
     if (!(values.meanMotion > 0.0)) {
-        return QStringLiteral("mean motion %1 is not above 0 revolutions a day")
+        return QCoreApplication::translate("ElementSet",
+                                           "mean motion %1 is not above 0 revolutions a day")
             .arg(values.meanMotion);
     }
     if (!(values.eccentricity >= 0.0 && values.eccentricity < 1.0)) {
-        return QStringLiteral("eccentricity %1 lies outside 0 to 1").arg(values.eccentricity);
+        return QCoreApplication::translate("ElementSet", "eccentricity %1 lies outside 0 to 1")
+            .arg(values.eccentricity);
     }
     if (values.epochDay < 1 || values.epochDay > 366) {
-        return QStringLiteral("epoch day %1 lies outside 1 to 366").arg(values.epochDay);
+        return QCoreApplication::translate("ElementSet", "epoch day %1 lies outside 1 to 366")
+            .arg(values.epochDay);
     }
     return std::nullopt;
 }

@@ -1,4 +1,5 @@
 // When the satellite next rises above the observer's horizon (AOS) and next sets (LOS).
+#include <QCoreApplication>
 #include <cmath>
 
 #include "HorizonCrossing.h"
@@ -101,10 +102,12 @@ QString SatelliteData::nextEventDuration(double* secondsToEvent) {
     const bool up = elevation() > 0.0;
     const std::optional<Date> event =
         up ? nextLOSAfter(now, std::nullopt) : nextAOSAfter(now, std::nullopt);
-    if (!event) return QStringLiteral("No pass visible");
+    if (!event) return QCoreApplication::translate("SatelliteData", "No pass visible");
     if (secondsToEvent) *secondsToEvent = *event - now;
     const QString time = appDelegate_->formatTime(*event, QStringLiteral("HH:mm:ss"));
-    return (up ? QStringLiteral("LOS: %1") : QStringLiteral("AOS: %1")).arg(time);
+    return (up ? QCoreApplication::translate("SatelliteData", "LOS: %1")
+               : QCoreApplication::translate("SatelliteData", "AOS: %1"))
+        .arg(time);
 }
 
 QString SatelliteData::nextEvent() { return nextEventDuration(nullptr); }

@@ -1,5 +1,6 @@
 #include "TransmitterList.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -88,18 +89,24 @@ FrequencyRecord Transmitter::toRecord() const {
 
 std::variant<TransmitterList, QString> readTransmitterList(const QByteArray& json) {
     if (json.size() > transmitterListMaxBytes) {
-        return QStringLiteral("The transmitter list is larger than %1 MB.")
+        return QCoreApplication::translate("TransmitterList",
+                                           "The transmitter list is larger than %1 MB.")
             .arg(transmitterListMaxBytes / (1024 * 1024));
     }
     QJsonParseError error{};
     const QJsonDocument document = QJsonDocument::fromJson(json, &error);
     if (error.error != QJsonParseError::NoError) {
-        return QStringLiteral("The transmitter list is not JSON (%1).").arg(error.errorString());
+        return QCoreApplication::translate("TransmitterList",
+                                           "The transmitter list is not JSON (%1).")
+            .arg(error.errorString());
     }
-    if (!document.isArray()) return QStringLiteral("The transmitter list is not a list.");
+    if (!document.isArray())
+        return QCoreApplication::translate("TransmitterList",
+                                           "The transmitter list is not a list.");
     const QJsonArray array = document.array();
     if (array.size() > transmitterListMaxEntries) {
-        return QStringLiteral("The transmitter list has more than %1 entries.")
+        return QCoreApplication::translate("TransmitterList",
+                                           "The transmitter list has more than %1 entries.")
             .arg(transmitterListMaxEntries);
     }
     TransmitterList list;
@@ -110,7 +117,8 @@ std::variant<TransmitterList, QString> readTransmitterList(const QByteArray& jso
             ++list.skipped;
         }
     }
-    if (list.transmitters.empty()) return QStringLiteral("The transmitter list is empty.");
+    if (list.transmitters.empty())
+        return QCoreApplication::translate("TransmitterList", "The transmitter list is empty.");
     return list;
 }
 
