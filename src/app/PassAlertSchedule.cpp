@@ -28,13 +28,13 @@ struct PassAlertSchedule::Upcoming {
     std::optional<PassAlert> alert;  // none: no pass ahead within the horizon
 };
 
-PassAlertSchedule::PassAlertSchedule(const SettingsStore& appDelegate, Satellites satellites,
-                                     Settings settings, DesktopNotifications* notifications,
+PassAlertSchedule::PassAlertSchedule(const SettingsStore& settings, Satellites satellites,
+                                     Settings alertSettings, DesktopNotifications* notifications,
                                      QObject* parent)
     : QObject(parent),
-      appDelegate_(appDelegate),
+      appDelegate_(settings),
       satellites_(std::move(satellites)),
-      settings_(std::move(settings)),
+      settings_(std::move(alertSettings)),
       notifications_(notifications) {
     lookTimer_.setInterval(look_interval_ms);
     connect(&lookTimer_, &QTimer::timeout, this, &PassAlertSchedule::look);

@@ -51,10 +51,10 @@ public:
     using Satellites = std::function<std::vector<std::shared_ptr<SatelliteData>>()>;
     using Settings = std::function<WatchSettings()>;
 
-    // appDelegate gives the clock, the observer, the minimum elevation and the clock-time rule;
-    // satellites the ones alerts are on for; notifications the desktop's service (none: every
-    // alert goes to the window).
-    PassAlertSchedule(const SettingsStore& appDelegate, Satellites satellites, Settings settings,
+    // settings gives the clock, the observer, the minimum elevation and the clock-time rule;
+    // satellites the ones alerts are on for; alertSettings the lead time and the choice of
+    // passes; notifications the desktop's service (none: every alert goes to the window).
+    PassAlertSchedule(const SettingsStore& settings, Satellites satellites, Settings alertSettings,
                       DesktopNotifications* notifications, QObject* parent = nullptr);
     ~PassAlertSchedule() override;
 

@@ -154,8 +154,9 @@ public:
     void locationUpdated(const LocationReading& reading);
     // Builds the observer record from the current location (0, 0, 0 when there is none).
     void placeObserverAtCurrentLocation();
-    // A typed position: stores the record and makes it the current location, altitude included.
-    void setObserver_geodetic(const engine::geodetic_point_t& observer) override;
+    // A typed position: the observer's record, the current location (altitude included) and,
+    // from now on, the fixed position, which no location fix replaces.
+    void placeObserverAtTypedPosition(const engine::geodetic_point_t& observer);
     const AlertView* uncertainLocationView() const { return uncertainLocationView_.get(); }
 
     // ---- The observer's position source (SkelvorAppDelegate_position.cpp)

@@ -18,8 +18,8 @@ const QString selectionAltered = QStringLiteral("SatelliteSelectionAltered");
 class CategoryMerge {
 public:
     CategoryMerge(SkelvorAppDelegate::CategoryTable& table, const QString& fileName,
-                  const SettingsStore* appDelegate)
-        : table_(table), fileName_(fileName), appDelegate_(appDelegate) {
+                  const SettingsStore* settings)
+        : table_(table), fileName_(fileName), appDelegate_(settings) {
         for (auto entry = table_.cbegin(); entry != table_.cend(); ++entry) {
             keyByNumber_.try_emplace(entry.value()->catalogNumber(), entry.key());
         }

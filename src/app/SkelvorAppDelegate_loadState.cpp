@@ -26,7 +26,7 @@ bool hasNext(QCborStreamReader& reader) {
 // The catalogue is read one satellite at a time, straight from the file. Entries that are not
 // satellites with a whole orbital record, and categories that are not maps, are left out. A
 // catalogue larger than the application keeps makes the file unreadable.
-CategoryTable readCategory(QCborStreamReader& reader, const SettingsStore* appDelegate,
+CategoryTable readCategory(QCborStreamReader& reader, const SettingsStore* settings,
                            qsizetype& count) {
     CategoryTable table;
     reader.enterContainer();
@@ -36,16 +36,14 @@ CategoryTable readCategory(QCborStreamReader& reader, const SettingsStore* appDe
         const std::optional<QCborValue> entry = name ? readCborValue(reader) : std::nullopt;
         if (!entry) break;
         if (!name->isString()) continue;
-        auto satellite =
-            SatelliteData::createWithCoder(KeyedUnarchiver(entry->toMap()), appDelegate);
+        auto satellite = SatelliteData::createWithCoder(KeyedUnarchiver(entry->toMap()), settings);
         if (satellite) table.insert(name->toString(), std::move(satellite));
     }
     reader.leaveContainer();
     return table;
 }
 
-std::optional<Catalogue> readCatalogue(QCborStreamReader& reader,
-                                       const SettingsStore* appDelegate) {
+std::optional<Catalogue> readCatalogue(QCborStreamReader& reader, const SettingsStore* settings) {
     Catalogue catalogue;
     qsizetype count = 0;
     reader.enterContainer();
@@ -53,7 +51,7 @@ std::optional<Catalogue> readCatalogue(QCborStreamReader& reader,
         const std::optional<QCborValue> name = readCborValue(reader);
         if (!name) break;
         if (name->isString() && reader.isMap()) {
-            catalogue.insert(name->toString(), readCategory(reader, appDelegate, count));
+            catalogue.insert(name->toString(), readCategory(reader, settings, count));
             if (count > SkelvorAppDelegate::max_catalogue_satellites) return std::nullopt;
         } else if (!readCborValue(reader)) {
             break;

@@ -48,16 +48,17 @@ void SkelvorAppDelegate::locationUpdated(const LocationReading& reading) {
     releaseLocationBox();
 }
 
-void SkelvorAppDelegate::setObserver_geodetic(const engine::geodetic_point_t& observer) {
-    SettingsStore::setObserver_geodetic(observer);
+void SkelvorAppDelegate::placeObserverAtTypedPosition(const engine::geodetic_point_t& observer) {
+    setObserver_geodetic(observer);
     currentLocation_ = Location{observer.lat / de2ra, observer.lon / de2ra, observer.alt * 1000.0};
+    setPositionChoice(PositionChoice::fixedPosition);
 }
 
 // Without any location ever saved, the observer stands at latitude, longitude and altitude 0
 // until a position is typed or a fix comes.
 void SkelvorAppDelegate::placeObserverAtCurrentLocation() {
     const Location location = currentLocation_.value_or(Location{});
-    SettingsStore::setObserver_geodetic(
+    setObserver_geodetic(
         {location.latitude * de2ra, location.longitude * de2ra, location.altitude / 1000.0, 0.0});
 }
 

@@ -15,7 +15,7 @@ void Diagnostics::noAnswer(const SatelliteData& satellite, const QString& why) {
 }
 
 ElementFile loadSets(const CommandLine& options, Diagnostics& diagnostics,
-                     const SettingsStore& appDelegate) {
+                     const SettingsStore& settings) {
     const QString path = options.text(QStringLiteral("tle"));
     const ElementFileText text = readElementFileText(path);
     if (!text.error.isEmpty()) {
@@ -23,7 +23,7 @@ ElementFile loadSets(const CommandLine& options, Diagnostics& diagnostics,
                              .arg(path, text.error)
                              .toStdString());
     }
-    ElementFile sets = readElementSets(text.text, &appDelegate);
+    ElementFile sets = readElementSets(text.text, &settings);
     for (const QString& problem : sets.problems) {
         diagnostics.text +=
             QCoreApplication::translate("skelvor-cli", "%1: %2\n").arg(path, problem);
@@ -38,13 +38,13 @@ ElementFile loadSets(const CommandLine& options, Diagnostics& diagnostics,
     return sets;
 }
 
-void placeObserver(const CommandLine& options, SettingsStore& appDelegate) {
+void placeObserver(const CommandLine& options, SettingsStore& settings) {
     using engine::constants::de2ra;
     const double lat = options.number(QStringLiteral("lat"), -90.0, 90.0);
     const double lon = options.number(QStringLiteral("lon"), -360.0, 360.0);
     const double alt =
         options.optionalNumber(QStringLiteral("alt"), -12000.0, 100000.0).value_or(0.0);
-    appDelegate.setObserver_geodetic({lat * de2ra, lon * de2ra, alt / 1000.0, 0.0});
+    settings.setObserver_geodetic({lat * de2ra, lon * de2ra, alt / 1000.0, 0.0});
 }
 
 bool isFiniteRow(const std::vector<OutputTable::Cell>& row) {

@@ -26,10 +26,10 @@ struct Diagnostics {
 // and skipped, and the exit code tells of it. Throws UsageError when the file cannot be read or
 // holds no usable set.
 ElementFile loadSets(const CommandLine& options, Diagnostics& diagnostics,
-                     const SettingsStore& appDelegate);
+                     const SettingsStore& settings);
 
 // Places the observer from --lat and --lon (degrees) and --alt (metres, 0 when absent).
-void placeObserver(const CommandLine& options, SettingsStore& appDelegate);
+void placeObserver(const CommandLine& options, SettingsStore& settings);
 
 // Reads the saved state without writing anything, and places the observer from --lat and --lon,
 // or else where the saved state has it. Throws CommandFailure when the state cannot be read.
@@ -46,7 +46,7 @@ struct PassSpan {
     Date from;
     Date end;
 };
-PassSpan passSpan(const CommandLine& options, const SettingsStore& appDelegate);
+PassSpan passSpan(const CommandLine& options, const SettingsStore& settings);
 // Whether the satellite's model gives a position at from; when not, the diagnostics say so,
 // since saying it has no passes would be wrong.
 bool hasPositionAt(SatelliteData& satellite, Date from, Diagnostics& diagnostics);
@@ -54,9 +54,9 @@ bool hasPositionAt(SatelliteData& satellite, Date from, Diagnostics& diagnostics
 OutputTable propagateCommand(const CommandLine& options, const ElementFile& sets,
                              Diagnostics& diagnostics);
 OutputTable lookCommand(const CommandLine& options, const ElementFile& sets,
-                        const SettingsStore& appDelegate, Diagnostics& diagnostics);
+                        const SettingsStore& settings, Diagnostics& diagnostics);
 OutputTable passesCommand(const CommandLine& options,
                           const std::vector<std::shared_ptr<SatelliteData>>& satellites,
-                          const SettingsStore& appDelegate, Diagnostics& diagnostics);
-OutputTable sunCommand(const CommandLine& options, const SettingsStore& appDelegate);
-OutputTable moonCommand(const CommandLine& options, const SettingsStore& appDelegate);
+                          const SettingsStore& settings, Diagnostics& diagnostics);
+OutputTable sunCommand(const CommandLine& options, const SettingsStore& settings);
+OutputTable moonCommand(const CommandLine& options, const SettingsStore& settings);

@@ -20,10 +20,10 @@ std::shared_ptr<SatelliteData> chosenSatellite(const CommandLine& options,
 }
 
 OutputTable dopplerCommand(const CommandLine& options, const ElementFile& sets,
-                           const SettingsStore& appDelegate) {
+                           const SettingsStore& settings) {
     const std::shared_ptr<SatelliteData> satellite = chosenSatellite(options, sets);
     const Date from =
-        options.optionalTime(QStringLiteral("from"), appDelegate.now()).value_or(appDelegate.now());
+        options.optionalTime(QStringLiteral("from"), settings.now()).value_or(settings.now());
     const double step = options.optionalNumber(QStringLiteral("step"), 0.1, 3600.0).value_or(10.0);
     const auto frequency = [&](const char* name) -> std::optional<double> {
         if (!options.has(QLatin1String(name))) return std::nullopt;

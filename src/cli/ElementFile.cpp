@@ -32,12 +32,12 @@ ElementFileText readElementFileText(const QString& path) {
     return {{}, file.error};
 }
 
-ElementFile readElementSets(const QString& text, const SettingsStore* appDelegate) {
+ElementFile readElementSets(const QString& text, const SettingsStore* settings) {
     const ElementSetText read = readElementSetText(text);
     ElementFile result;
     for (const ElementSetEntry& set : read.sets) {
         result.satellites.push_back(SatelliteData::createFromValues(
-            appDelegate, set.commonName, QString(), set.catalogNumber, set.values));
+            settings, set.commonName, QString(), set.catalogNumber, set.values));
     }
     for (const ElementFileProblem& problem : read.problems) {
         result.problems << QCoreApplication::translate("skelvor-cli", "line %1: %2")

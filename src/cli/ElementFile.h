@@ -27,4 +27,4 @@ struct ElementFileText {
 // most the size of a fetched document. Devices, FIFOs and directories are refused.
 ElementFileText readElementFileText(const QString& path);
 
-ElementFile readElementSets(const QString& text, const SettingsStore* appDelegate);
+ElementFile readElementSets(const QString& text, const SettingsStore* settings);

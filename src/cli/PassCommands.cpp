@@ -33,17 +33,17 @@ bool hasPositionAt(SatelliteData& satellite, Date from, Diagnostics& diagnostics
     return false;
 }
 
-PassSpan passSpan(const CommandLine& options, const SettingsStore& appDelegate) {
+PassSpan passSpan(const CommandLine& options, const SettingsStore& settings) {
     const Date from =
-        options.optionalTime(QStringLiteral("from"), appDelegate.now()).value_or(appDelegate.now());
+        options.optionalTime(QStringLiteral("from"), settings.now()).value_or(settings.now());
     const double days = options.optionalNumber(QStringLiteral("days"), 0.0, 366.0).value_or(1.0);
     return {from, from + days * Date::seconds_per_day};
 }
 
 OutputTable passesCommand(const CommandLine& options,
                           const std::vector<std::shared_ptr<SatelliteData>>& satellites,
-                          const SettingsStore& appDelegate, Diagnostics& diagnostics) {
-    const PassSpan span = passSpan(options, appDelegate);
+                          const SettingsStore& settings, Diagnostics& diagnostics) {
+    const PassSpan span = passSpan(options, settings);
     const std::int32_t minimum = minimumElevation(options);
 
     OutputTable table({{"catalog", 0},

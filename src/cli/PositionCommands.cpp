@@ -57,8 +57,8 @@ OutputTable propagateCommand(const CommandLine& options, const ElementFile& sets
 }
 
 OutputTable lookCommand(const CommandLine& options, const ElementFile& sets,
-                        const SettingsStore& appDelegate, Diagnostics& diagnostics) {
-    const std::vector<Date> times = options.times(QStringLiteral("at"), appDelegate.now());
+                        const SettingsStore& settings, Diagnostics& diagnostics) {
+    const std::vector<Date> times = options.times(QStringLiteral("at"), settings.now());
     OutputTable table({{"catalog", 0},
                        {"name", 0},
                        {"time", 0},

@@ -6,10 +6,10 @@ namespace {
 
 using Body = AzimuthAndElevation (*)(const SettingsStore&, std::optional<Date>);
 
-OutputTable skyTable(const CommandLine& options, const SettingsStore& appDelegate, Body body) {
+OutputTable skyTable(const CommandLine& options, const SettingsStore& settings, Body body) {
     OutputTable table({{"time", 0}, {"azimuth", 4}, {"elevation", 4}});
-    for (const Date time : options.times(QStringLiteral("at"), appDelegate.now())) {
-        const AzimuthAndElevation place = body(appDelegate, time);
+    for (const Date time : options.times(QStringLiteral("at"), settings.now())) {
+        const AzimuthAndElevation place = body(settings, time);
         table.addRow({isoTime(time), static_cast<double>(place.azimuth),
                       static_cast<double>(place.elevation)});
     }
@@ -18,10 +18,10 @@ OutputTable skyTable(const CommandLine& options, const SettingsStore& appDelegat
 
 }  // namespace
 
-OutputTable sunCommand(const CommandLine& options, const SettingsStore& appDelegate) {
-    return skyTable(options, appDelegate, &SunAndMoon::sunAt);
+OutputTable sunCommand(const CommandLine& options, const SettingsStore& settings) {
+    return skyTable(options, settings, &SunAndMoon::sunAt);
 }
 
-OutputTable moonCommand(const CommandLine& options, const SettingsStore& appDelegate) {
-    return skyTable(options, appDelegate, &SunAndMoon::moonAt);
+OutputTable moonCommand(const CommandLine& options, const SettingsStore& settings) {
+    return skyTable(options, settings, &SunAndMoon::moonAt);
 }

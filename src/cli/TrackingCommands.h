@@ -18,7 +18,7 @@
 std::shared_ptr<SatelliteData> chosenSatellite(const CommandLine& options, const ElementFile& sets);
 
 OutputTable dopplerCommand(const CommandLine& options, const ElementFile& sets,
-                           const SettingsStore& appDelegate);
+                           const SettingsStore& settings);
 
 // The options of track besides those of every command.
 const std::vector<OptionSpec>& trackOptions();

@@ -51,10 +51,10 @@ OutputTable tonightTable(const std::vector<TonightPass>& passes) {
 }
 
 std::vector<TonightSatellite> fileSatellites(const CommandLine& options, Diagnostics& diagnostics,
-                                             const SettingsStore& appDelegate) {
+                                             const SettingsStore& settings) {
     const QString category = QFileInfo(options.text(QStringLiteral("tle"))).completeBaseName();
     std::vector<TonightSatellite> satellites;
-    for (const auto& satellite : loadSets(options, diagnostics, appDelegate).satellites) {
+    for (const auto& satellite : loadSets(options, diagnostics, settings).satellites) {
         satellites.push_back({satellite->commonName(), category, satellite->catalogNumber(),
                               satellite->satelliteData()});
     }
@@ -69,8 +69,8 @@ bool calendarFormat(const CommandLine& options) {
 
 QString passesCalendar(const CommandLine& options,
                        const std::vector<std::shared_ptr<SatelliteData>>& satellites,
-                       const SettingsStore& appDelegate, Diagnostics& diagnostics) {
-    const PassSpan span = passSpan(options, appDelegate);
+                       const SettingsStore& settings, Diagnostics& diagnostics) {
+    const PassSpan span = passSpan(options, settings);
     const std::int32_t minimum = minimumElevation(options);
     const VisibilityConditions conditions = conditionsOf(options);
     std::vector<CalendarPass> events;
@@ -81,7 +81,7 @@ QString passesCalendar(const CommandLine& options,
             events.push_back(CalendarPass::of(*satellite, *pass, visibility));
         }
     }
-    return passCalendar(events, appDelegate.now());
+    return passCalendar(events, settings.now());
 }
 
 QString tonightCommand(const CommandLine& options, Diagnostics& diagnostics,

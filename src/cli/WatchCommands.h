@@ -17,7 +17,7 @@ bool calendarFormat(const CommandLine& options);
 // The passes that `passes` lists, as calendar events with their visibility.
 QString passesCalendar(const CommandLine& options,
                        const std::vector<std::shared_ptr<SatelliteData>>& satellites,
-                       const SettingsStore& appDelegate, Diagnostics& diagnostics);
+                       const SettingsStore& settings, Diagnostics& diagnostics);
 
 // tonight: the visible passes of every satellite of --tle FILE, or of the saved catalogue (its
 // --category ones), from dusk to dawn, in time order; as a table or a calendar.

@@ -1,11 +1,11 @@
 #include "SatelliteData.h"
 
-SatelliteData::SatelliteData(const SettingsStore* appDelegate) : appDelegate_(appDelegate) {}
+SatelliteData::SatelliteData(const SettingsStore* settings) : appDelegate_(settings) {}
 
 std::shared_ptr<SatelliteData> SatelliteData::createSatellite(
-    const SettingsStore* appDelegate, const QString& commonName, const QString& fileName,
+    const SettingsStore* settings, const QString& commonName, const QString& fileName,
     std::int32_t catalogNumber, const QString& tle, const QString& line1, const QString& line2) {
-    auto satellite = std::make_shared<SatelliteData>(appDelegate);
+    auto satellite = std::make_shared<SatelliteData>(settings);
     satellite->tleFileName_ = fileName;
     satellite->catalogNumber_ = catalogNumber;
     satellite->commonName_ = commonName;

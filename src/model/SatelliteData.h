@@ -22,19 +22,19 @@ class SettingsStore;
 class SatelliteData {
 public:
     // An empty satellite whose record is all zero.
-    explicit SatelliteData(const SettingsStore* appDelegate);
+    explicit SatelliteData(const SettingsStore* settings);
     SatelliteData(const SatelliteData&) = delete;
     SatelliteData& operator=(const SatelliteData&) = delete;
 
     // A satellite made from the three lines of an element set, complete for predictions; none
     // when the lines are not an element set.
     static std::shared_ptr<SatelliteData> createSatellite(
-        const SettingsStore* appDelegate, const QString& commonName, const QString& fileName,
+        const SettingsStore* settings, const QString& commonName, const QString& fileName,
         std::int32_t catalogNumber, const QString& tle, const QString& line1, const QString& line2);
 
     // A satellite made from the values of an element set read in either form, complete for
     // predictions.
-    static std::shared_ptr<SatelliteData> createFromValues(const SettingsStore* appDelegate,
+    static std::shared_ptr<SatelliteData> createFromValues(const SettingsStore* settings,
                                                            const QString& commonName,
                                                            const QString& fileName,
                                                            std::int32_t catalogNumber,
@@ -50,7 +50,7 @@ public:
     // The satellite as archived; none when the entry holds no complete orbital record (a
     // longer block is read to its first 1432 bytes).
     static std::shared_ptr<SatelliteData> createWithCoder(const KeyedUnarchiver& coder,
-                                                          const SettingsStore* appDelegate);
+                                                          const SettingsStore* settings);
     // The archived values as a plain copy, which the saved state encodes on its writer thread.
     ArchivedSatellite archived() const;
     void encodeWithCoder(KeyedArchiver& coder) const { archived().encodeWithCoder(coder); }

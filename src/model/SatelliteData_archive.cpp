@@ -50,12 +50,12 @@ void ArchivedSatellite::encodeWithCoder(KeyedArchiver& coder) const {
 }
 
 std::shared_ptr<SatelliteData> SatelliteData::createWithCoder(const KeyedUnarchiver& coder,
-                                                              const SettingsStore* appDelegate) {
+                                                              const SettingsStore* settings) {
     // Without a whole orbital record there is nothing to predict from: the entry is skipped.
     const std::optional<QByteArray> data = coder.decodeBytes(keyData);
     if (!data || data->size() < static_cast<qsizetype>(engine::sat_record_size)) return nullptr;
 
-    auto satellite = std::make_shared<SatelliteData>(appDelegate);
+    auto satellite = std::make_shared<SatelliteData>(settings);
     satellite->tleFileName_ = coder.decodeString(keyTleFileName).value_or(QString());
     satellite->catalogNumber_ = coder.decodeInt32(keyCatalogNumber);
     satellite->operationalStatus_ = coder.decodeString(keyOperationalStatus).value_or(QString());

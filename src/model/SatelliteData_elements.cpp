@@ -19,12 +19,12 @@ Date epochDate(std::uint32_t year, std::uint32_t day, double fractionOfDay) {
 
 }  // namespace
 
-std::shared_ptr<SatelliteData> SatelliteData::createFromValues(const SettingsStore* appDelegate,
+std::shared_ptr<SatelliteData> SatelliteData::createFromValues(const SettingsStore* settings,
                                                                const QString& commonName,
                                                                const QString& fileName,
                                                                std::int32_t catalogNumber,
                                                                const ElementValues& values) {
-    auto satellite = std::make_shared<SatelliteData>(appDelegate);
+    auto satellite = std::make_shared<SatelliteData>(settings);
     satellite->tleFileName_ = fileName;
     satellite->catalogNumber_ = catalogNumber;
     satellite->commonName_ = commonName;

@@ -37,8 +37,8 @@ Sky skyOf(const engine::geodetic_point_t& observer, Date date) {
     return {localSiderealTime(d, observer.lon), observer.lat, d};
 }
 
-Sky skyAt(const SettingsStore& appDelegate, Date date) {
-    return skyOf(appDelegate.observer_geodetic(), date);
+Sky skyAt(const SettingsStore& settings, Date date) {
+    return skyOf(settings.observer_geodetic(), date);
 }
 
 struct Horizontal {
@@ -103,8 +103,8 @@ double moonDayNumber(Date date) {
 
 double SunAndMoon::rem2Pi(double angle) { return reduce(angle, full_circle); }
 
-AzimuthAndElevation SunAndMoon::sunAt(const SettingsStore& appDelegate, std::optional<Date> date) {
-    const Sky sky = skyAt(appDelegate, date ? *date : appDelegate.now());
+AzimuthAndElevation SunAndMoon::sunAt(const SettingsStore& settings, std::optional<Date> date) {
+    const Sky sky = skyAt(settings, date ? *date : settings.now());
     const Solar sun = solarSeries(sky.daysJ2000);
     return horizontal(sky, sun.ra, sun.dec);
 }
@@ -132,9 +132,9 @@ SunAndMoon::GroundPoint SunAndMoon::subsolarPoint(Date date) {
     return {sun.dec / radians_per_degree, 180.0 - reduce(hourAngle + 180.0, 360.0)};
 }
 
-AzimuthAndElevation SunAndMoon::moonAt(const SettingsStore& appDelegate, std::optional<Date> date) {
-    const Date when = date ? *date : appDelegate.now();
-    const Sky sky = skyAt(appDelegate, when);
+AzimuthAndElevation SunAndMoon::moonAt(const SettingsStore& settings, std::optional<Date> date) {
+    const Date when = date ? *date : settings.now();
+    const Sky sky = skyAt(settings, when);
     const double d = moonDayNumber(when);
 
     const double node = 2.18380483 - 0.00092422 * d;

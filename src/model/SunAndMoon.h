@@ -17,8 +17,8 @@ public:
     SunAndMoon() = delete;
 
     // At the instant, or now when none.
-    static AzimuthAndElevation sunAt(const SettingsStore& appDelegate, std::optional<Date> date);
-    static AzimuthAndElevation moonAt(const SettingsStore& appDelegate, std::optional<Date> date);
+    static AzimuthAndElevation sunAt(const SettingsStore& settings, std::optional<Date> date);
+    static AzimuthAndElevation moonAt(const SettingsStore& settings, std::optional<Date> date);
 
     // The angle reduced to 0 up to 2 pi.
     static double rem2Pi(double angle);

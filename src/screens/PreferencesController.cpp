@@ -394,8 +394,7 @@ void PreferencesController::altitudeAltered(const QString& typed) {
                   QString::number(std::round(observer.alt * metresPerKilometre), 'f', 0));
     if (!metres) return;
     observer.alt = *metres / metresPerKilometre;
-    appDelegate_->setObserver_geodetic(observer);
-    appDelegate_->setPositionChoice(PositionChoice::fixedPosition);
+    appDelegate_->placeObserverAtTypedPosition(observer);
     showObserver();
     appDelegate_->setPreferencesAltered(true);
 }
@@ -432,8 +431,7 @@ void PreferencesController::moveObserver(double latitude, double longitude) {
     engine::geodetic_point_t observer = appDelegate_->observer_geodetic();
     observer.lat = latitude * radians_per_degree;
     observer.lon = longitude * radians_per_degree;
-    appDelegate_->setObserver_geodetic(observer);
-    appDelegate_->setPositionChoice(PositionChoice::fixedPosition);
+    appDelegate_->placeObserverAtTypedPosition(observer);
     showObserver();
     appDelegate_->setPreferencesAltered(true);
 }

@@ -9,6 +9,8 @@
 
 namespace {
 
+constexpr qint64 read_buffer_bytes = 1024 * 1024;
+
 QString seconds(std::chrono::milliseconds span) {
     return QString::number(std::chrono::duration<double>(span).count());
 }
@@ -92,6 +94,9 @@ void TextFetch::start(const QUrl& url) {
                          QNetworkRequest::ManualRedirectPolicy);
     request.setTransferTimeout(0);
     reply_ = manager_.get(request);
+    // Qt stops reading from the socket once this much waits unread, so a server sending faster
+    // than the event loop takes its bytes cannot fill the memory beyond the size limit.
+    reply_->setReadBufferSize(read_buffer_bytes);
     QObject::connect(reply_, &QNetworkReply::metaDataChanged, &context_,
                      [this] { headersArrived(); });
     QObject::connect(reply_, &QNetworkReply::readyRead, &context_, [this] { bytesArrived(); });

@@ -99,7 +99,7 @@ TEST_F(Startup, TheFirstFreshFixPlacesTheObserverAndEndsTheUpdates) {
 }
 
 TEST_F(Startup, ATypedPositionBecomesTheCurrentLocationWithItsAltitude) {
-    app.setObserver_geodetic({0.7, -1.2, 0.3, 5.0});
+    app.placeObserverAtTypedPosition({0.7, -1.2, 0.3, 5.0});
     EXPECT_EQ(app.observer_geodetic().lat, 0.7);
     EXPECT_EQ(app.observer_geodetic().theta, 0.0);
     ASSERT_TRUE(app.currentLocation());
@@ -180,8 +180,7 @@ TEST_F(Startup, AFixInTimeEndsTheWaitAndAsksNothing) {
 // at the next start, until the user chooses the location service again.
 TEST_F(Startup, AFixedPositionSurvivesARestart) {
     const engine::geodetic_point_t typed{0.9, 0.2, 0.1, 0.0};
-    app.setObserver_geodetic(typed);
-    app.setPositionChoice(PositionChoice::fixedPosition);
+    app.placeObserverAtTypedPosition(typed);
     app.setPreferencesAltered(true);
     app.waitForPendingSaves();
     EXPECT_EQ(readPositionChoice(app.positionChoicePath()), PositionChoice::fixedPosition);
