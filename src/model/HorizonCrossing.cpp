@@ -55,7 +55,8 @@ constexpr double earth_mu = xke * xke * xkmper * xkmper * xkmper / 3600.0;
 // angular rate there plus the Earth's rotation, and the radial speed's effect on the horizon.
 double maxAngularRate(const engine::sat_record_t& sat, double observerRadius) {
     const double a = meanSemiMajorAxis(sat);
-    const double e = std::clamp(sat.tle.eo, 0.0, 0.999);
+    const double eccentricity = sat.tle.eo;  // a copy: the packed record is never referenced
+    const double e = std::clamp(eccentricity, 0.0, 0.999);
     const double perigee = std::max(a * (1.0 - e), observerRadius + 1.0);
     const double semiLatusRectum = a * (1.0 - e * e);
     const double angular = std::sqrt(earth_mu * semiLatusRectum) / (perigee * perigee);

@@ -26,7 +26,8 @@ constexpr double sun_turn = 1.0e-6;  // rad/s
 
 OrbitBounds OrbitBounds::of(const engine::sat_record_t& sat) {
     const double a = horizon::meanSemiMajorAxis(sat);
-    const double e = std::clamp(sat.tle.eo, 0.0, 0.999);
+    const double eccentricity = sat.tle.eo;  // a copy: the packed record is never referenced
+    const double e = std::clamp(eccentricity, 0.0, 0.999);
     OrbitBounds b{};
     b.perigeeRadius =
         std::max(a * (1.0 - e) * (1.0 - radius_margin) - radius_margin_km, lowest_perigee);
