@@ -624,7 +624,7 @@
     </message>
 </context>
 <context>
-    <name>PreferencesController</name>
+    <name>PreferenceLimits</name>
     <message>
         <source>“%1” is not a number; the value in use stays.</source>
         <translation>„%1“ ist keine Zahl; der bisherige Wert bleibt.</translation>
@@ -633,6 +633,9 @@
         <source>%1 is outside %2 to %3; the value in use stays.</source>
         <translation>%1 liegt außerhalb von %2 bis %3; der bisherige Wert bleibt.</translation>
     </message>
+</context>
+<context>
+    <name>PreferencesController</name>
     <message>
         <source>“%1” is not a locator of 4, 6 or 8 characters; the position stays.</source>
         <translation>„%1“ ist kein Locator mit 4, 6 oder 8 Zeichen; die Position bleibt.</translation>

@@ -1,5 +1,6 @@
 #include "PreferenceLimits.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 
 #include "LenientNumber.h"
@@ -17,6 +18,25 @@ NumberReading readNumber(QStringView text, Range range) {
         return {value, FieldProblem::outOfRange};
     }
     return {value, FieldProblem::none};
+}
+
+QString numberText(double value) { return QString::number(value, 'g', 10); }
+
+QString problemText(const NumberReading& reading, QStringView typed, Range range) {
+    switch (reading.problem) {
+        case FieldProblem::unreadable:
+            return QCoreApplication::translate("PreferenceLimits",
+                                               "“%1” is not a number; the value in use stays.")
+                .arg(typed.trimmed());
+        case FieldProblem::outOfRange:
+            return QCoreApplication::translate("PreferenceLimits",
+                                               "%1 is outside %2 to %3; the value in use stays.")
+                .arg(numberText(reading.value), numberText(range.lowest),
+                     numberText(range.highest));
+        case FieldProblem::none:
+            break;
+    }
+    return QString();
 }
 
 }  // namespace preferences

@@ -2,6 +2,7 @@
 // against its range.
 #pragma once
 
+#include <QString>
 #include <QStringView>
 #include <cstdint>
 
@@ -33,5 +34,12 @@ struct NumberReading {
 // The text's leading number (what follows it is ignored), refused when there is none and when
 // it lies outside the range.
 NumberReading readNumber(QStringView text, Range range);
+
+// A number as the fields show it: up to ten significant digits.
+QString numberText(double value);
+
+// What a field says beside itself about the reading of the typed text; empty when the number
+// was taken.
+QString problemText(const NumberReading& reading, QStringView typed, Range range);
 
 }  // namespace preferences

@@ -36,10 +36,6 @@ constexpr int shownLocatorLength = 6;
 
 // The screen's words, in one place.
 namespace text {
-const char* const unreadable =
-    QT_TRANSLATE_NOOP("PreferencesController", "“%1” is not a number; the value in use stays.");
-const char* const outOfRange =
-    QT_TRANSLATE_NOOP("PreferencesController", "%1 is outside %2 to %3; the value in use stays.");
 const char* const notALocator = QT_TRANSLATE_NOOP(
     "PreferencesController", "“%1” is not a locator of 4, 6 or 8 characters; the position stays.");
 const char* const timelineHeld =
@@ -52,8 +48,6 @@ const char* const note = QT_TRANSLATE_NOOP(
 
 // The shown text of an integer setting.
 QString integerText(std::int32_t value) { return QString::asprintf("%d", value); }
-
-QString numberText(double value) { return QString::number(value, 'g', 10); }
 
 // Whole days of the pass span, held within what the integer shown can hold.
 std::int32_t passDaysShown(double passTimetableDuration) {
@@ -225,7 +219,7 @@ void PreferencesController::showSettings() {
     visiblePassesOnlySwitch_->setOn(watch.visiblePassesOnly);
     sunlightSwitch_->setOn(watch.showSunlight);
     alertVisibleOnlySwitch_->setOn(watch.alertVisibleOnly);
-    alertLeadTime_->setText(numberText(watch.alertLeadTime / secondsPerMinute));
+    alertLeadTime_->setText(preferences::numberText(watch.alertLeadTime / secondsPerMinute));
 }
 
 void PreferencesController::showObserver() {
@@ -261,19 +255,8 @@ std::optional<double> PreferencesController::readField(TextField& field, const Q
                                                        double lowest, double highest,
                                                        const QString& inUse) {
     const preferences::NumberReading reading = preferences::readNumber(typed, {lowest, highest});
-    switch (reading.problem) {
-        case preferences::FieldProblem::none:
-            showProblem(field, QString());
-            return reading.value;
-        case preferences::FieldProblem::unreadable:
-            showProblem(field, tr(text::unreadable).arg(typed.trimmed()));
-            break;
-        case preferences::FieldProblem::outOfRange:
-            showProblem(field, tr(text::outOfRange)
-                                   .arg(numberText(reading.value), numberText(lowest),
-                                        numberText(highest)));
-            break;
-    }
+    showProblem(field, preferences::problemText(reading, typed, {lowest, highest}));
+    if (reading.problem == preferences::FieldProblem::none) return reading.value;
     field.setText(inUse);
     return std::nullopt;
 }
@@ -338,7 +321,9 @@ void PreferencesController::tleUpdateDaysAltered(const QString& typed) {
 // when the typed number was outside it.
 void PreferencesController::timelineDurationAltered(const QString& typed) {
     if (!beginsWithNumber(typed)) {
-        showProblem(*timelineDuration_, tr(text::unreadable).arg(typed.trimmed()));
+        showProblem(
+            *timelineDuration_,
+            preferences::problemText({0.0, preferences::FieldProblem::unreadable}, typed, {}));
         timelineDuration_->setText(integerText(appDelegate_->timelineDuration()));
         return;
     }
@@ -364,14 +349,14 @@ void PreferencesController::latitudeAltered(const QString& text) {
 // A latitude beyond a pole is refused; a longitude is brought into one turn, as east and west
 // of the date line name the same meridians.
 void PreferencesController::coordinateAltered(TextField& field, const QString& typed, Axis axis) {
+    using preferences::FieldProblem;
     const std::optional<double> read = preferences::readDegrees(typed);
     const auto [lowest, highest] = preferences::latitudeRange;
     if (!read) {
-        showProblem(field, tr(text::unreadable).arg(typed.trimmed()));
+        showProblem(field, preferences::problemText({0.0, FieldProblem::unreadable}, typed, {}));
     } else if (axis == Axis::latitude && (*read < lowest || *read > highest)) {
-        showProblem(
-            field,
-            tr(text::outOfRange).arg(numberText(*read), numberText(lowest), numberText(highest)));
+        showProblem(field, preferences::problemText({*read, FieldProblem::outOfRange}, typed,
+                                                    preferences::latitudeRange));
     } else {
         showProblem(field, QString());
         const double degrees = *preferences::parseCoordinate(typed, axis);
@@ -414,7 +399,7 @@ void PreferencesController::alertLeadTimeAltered(const QString& typed) {
     const double inUse = appDelegate_->watchSettings().alertLeadTime / secondsPerMinute;
     const std::optional<double> minutes =
         readField(*alertLeadTime_, typed, 0.0, WatchSettings::longest_lead_time / secondsPerMinute,
-                  numberText(inUse));
+                  preferences::numberText(inUse));
     if (!minutes) return;
     alterWatchSettings(
         [&](WatchSettings& settings) { settings.alertLeadTime = *minutes * secondsPerMinute; });

@@ -25,8 +25,6 @@ constexpr Range toleranceRange{0.0, 45.0};
 
 QString translated(const char* text) { return QCoreApplication::translate("StationFields", text); }
 
-QString numberText(double value) { return QString::number(value, 'g', 10); }
-
 // The number a numeric field edits, and its range; none for the text fields.
 struct NumberField {
     double* value;
@@ -100,15 +98,8 @@ QString readNumberInto(StationSettings& candidate, Field field, const QString& t
     const std::optional<NumberField> number = numberField(candidate, field);
     const Range range = port ? portRange : number->range;
     const preferences::NumberReading reading = preferences::readNumber(typed, range);
-    switch (reading.problem) {
-        case preferences::FieldProblem::unreadable:
-            return translated("“%1” is not a number; the value in use stays.").arg(typed.trimmed());
-        case preferences::FieldProblem::outOfRange:
-            return translated("%1 is outside %2 to %3; the value in use stays.")
-                .arg(numberText(reading.value), numberText(range.lowest),
-                     numberText(range.highest));
-        case preferences::FieldProblem::none:
-            break;
+    if (reading.problem != preferences::FieldProblem::none) {
+        return preferences::problemText(reading, typed, range);
     }
     if (port) {
         *port = static_cast<quint16>(std::trunc(reading.value));
@@ -145,7 +136,7 @@ QString shownText(const StationSettings& settings, Field field) {
     if (const QString* host = hostField(copy, field)) return *host;
     if (const quint16* port = portField(copy, field)) return QString::number(*port);
     if (const std::optional<NumberField> number = numberField(copy, field)) {
-        return numberText(*number->value);
+        return preferences::numberText(*number->value);
     }
     return settings.transmitters.source.toString();
 }
