@@ -41,6 +41,11 @@ OptionSpec atOption() {
                 "skelvor-cli", "ISO 8601 UTC times, such as 2026-12-06T21:00:00Z, or now")};
 }
 
+OptionSpec minElevationOption() {
+    return {QStringLiteral("min-elevation"), QStringLiteral("DEG"),
+            QCoreApplication::translate("skelvor-cli",
+                                        "whole degrees a pass must reach (0 by default)")};
+}
 OptionSpec darknessOption() {
     return {
         QStringLiteral("darkness"), QStringLiteral("DEG"),
@@ -144,6 +149,11 @@ std::vector<OptionSpec> joined(std::vector<OptionSpec> first, const std::vector<
     return first;
 }
 
+// The element sets and the observer's place, which most commands take.
+std::vector<OptionSpec> observerOptions() {
+    return {tleOption(), latOption(), lonOption(), altOption()};
+}
+
 const std::vector<Command>& commands() {
     static const std::vector<Command> all{
         {QStringLiteral("propagate"),
@@ -162,8 +172,7 @@ const std::vector<Command>& commands() {
          QCoreApplication::translate(
              "skelvor-cli",
              "Where each satellite stands in the observer's sky, and over the Earth."),
-         {tleOption(), latOption(), lonOption(), altOption(), atOption()},
-         &look},
+         joined(observerOptions(), {atOption()}), &look},
         {QStringLiteral("passes"),
          QStringLiteral("[--tle FILE --lat DEG --lon DEG [--alt METRES]] [--from TIME] [--days D] "
                         "[--min-elevation DEG]"),
@@ -172,20 +181,15 @@ const std::vector<Command>& commands() {
              "The passes of each satellite, one after another. Without --tle: the "
              "satellites selected in the saved state, and its observer. --format ics "
              "gives an iCalendar file, with what of each pass can be seen."),
-         {tleOption(),
-          latOption(),
-          lonOption(),
-          altOption(),
-          {QStringLiteral("from"), QStringLiteral("TIME"),
-           QCoreApplication::translate("skelvor-cli",
-                                       "the start, an ISO 8601 UTC time or now (now by default)")},
-          {QStringLiteral("days"), QStringLiteral("D"),
-           QCoreApplication::translate("skelvor-cli",
-                                       "days to list passes for, 0 to 366 (1 by default)")},
-          {QStringLiteral("min-elevation"), QStringLiteral("DEG"),
-           QCoreApplication::translate("skelvor-cli",
-                                       "whole degrees a pass must reach (0 by default)")},
-          darknessOption()},
+         joined(observerOptions(),
+                {{QStringLiteral("from"), QStringLiteral("TIME"),
+                  QCoreApplication::translate(
+                      "skelvor-cli", "the start, an ISO 8601 UTC time or now (now by default)")},
+                 {QStringLiteral("days"), QStringLiteral("D"),
+                  QCoreApplication::translate("skelvor-cli",
+                                              "days to list passes for, 0 to 366 (1 by default)")},
+                 minElevationOption(),
+                 darknessOption()}),
          &passes},
         {QStringLiteral("tonight"),
          QStringLiteral("[--tle FILE --lat DEG --lon DEG [--alt METRES]] [--from TIME] "
@@ -195,20 +199,16 @@ const std::vector<Command>& commands() {
              "Every visible pass of the whole catalogue from dusk to dawn, in time "
              "order. Without --tle: the catalogue of the saved state, and its "
              "observer. --format ics gives an iCalendar file."),
-         {tleOption(),
-          latOption(),
-          lonOption(),
-          altOption(),
-          {QStringLiteral("from"), QStringLiteral("TIME"),
-           QCoreApplication::translate("skelvor-cli",
-                                       "the night under way then, or the next (now by default)")},
-          {QStringLiteral("min-elevation"), QStringLiteral("DEG"),
-           QCoreApplication::translate("skelvor-cli",
-                                       "whole degrees a pass must reach (0 by default)")},
-          darknessOption(),
-          {QStringLiteral("category"), QStringLiteral("NAME[,NAME...]"),
-           QCoreApplication::translate(
-               "skelvor-cli", "only the saved catalogue's satellites of these categories")}},
+         joined(
+             observerOptions(),
+             {{QStringLiteral("from"), QStringLiteral("TIME"),
+               QCoreApplication::translate(
+                   "skelvor-cli", "the night under way then, or the next (now by default)")},
+              minElevationOption(),
+              darknessOption(),
+              {QStringLiteral("category"), QStringLiteral("NAME[,NAME...]"),
+               QCoreApplication::translate(
+                   "skelvor-cli", "only the saved catalogue's satellites of these categories")}}),
          &tonight},
         {QStringLiteral("sun"),
          QStringLiteral("--lat DEG --lon DEG [--alt METRES] --at TIME[,TIME...]"),
@@ -225,22 +225,20 @@ const std::vector<Command>& commands() {
                         "[--uplink F] [--step S]"),
          QCoreApplication::translate(
              "skelvor-cli", "The Doppler-corrected downlink and uplink (Hz) over the next pass."),
-         {tleOption(),
-          latOption(),
-          lonOption(),
-          altOption(),
-          {QStringLiteral("catalog"), QStringLiteral("N"),
-           QCoreApplication::translate("skelvor-cli",
-                                       "the set to answer (the file's first set by default)")},
-          {QStringLiteral("from"), QStringLiteral("TIME"),
-           QCoreApplication::translate("skelvor-cli",
-                                       "the pass after this instant (now by default)")},
-          {QStringLiteral("downlink"), QStringLiteral("F"),
-           QCoreApplication::translate("skelvor-cli", "downlink in MHz")},
-          {QStringLiteral("uplink"), QStringLiteral("F"),
-           QCoreApplication::translate("skelvor-cli", "uplink in MHz")},
-          {QStringLiteral("step"), QStringLiteral("S"),
-           QCoreApplication::translate("skelvor-cli", "seconds between rows (10 by default)")}},
+         joined(observerOptions(),
+                {{QStringLiteral("catalog"), QStringLiteral("N"),
+                  QCoreApplication::translate(
+                      "skelvor-cli", "the set to answer (the file's first set by default)")},
+                 {QStringLiteral("from"), QStringLiteral("TIME"),
+                  QCoreApplication::translate("skelvor-cli",
+                                              "the pass after this instant (now by default)")},
+                 {QStringLiteral("downlink"), QStringLiteral("F"),
+                  QCoreApplication::translate("skelvor-cli", "downlink in MHz")},
+                 {QStringLiteral("uplink"), QStringLiteral("F"),
+                  QCoreApplication::translate("skelvor-cli", "uplink in MHz")},
+                 {QStringLiteral("step"), QStringLiteral("S"),
+                  QCoreApplication::translate("skelvor-cli",
+                                              "seconds between rows (10 by default)")}}),
          &doppler},
         {QStringLiteral("track"),
          QStringLiteral("--tle FILE --lat DEG --lon DEG [--catalog N] [--rig HOST:PORT] "
@@ -249,7 +247,7 @@ const std::vector<Command>& commands() {
              "skelvor-cli",
              "Works the next pass with a radio and a rotator through their control "
              "daemons, printing every command as it is sent."),
-         joined({tleOption(), latOption(), lonOption(), altOption()}, trackOptions()), &track},
+         joined(observerOptions(), trackOptions()), &track},
     };
     return all;
 }
