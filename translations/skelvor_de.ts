@@ -796,6 +796,10 @@
         <source>Alerts for visible passes only</source>
         <translation>Hinweise nur für sichtbare Überflüge</translation>
     </message>
+    <message>
+        <source>Dark when the Sun is below (°)</source>
+        <translation>Dunkel, wenn die Sonne tiefer steht als (°)</translation>
+    </message>
 </context>
 <context>
     <name>RadarGeometry</name>
@@ -1828,8 +1832,8 @@ Optionen:
         <translation># der Überflug ist vorüber</translation>
     </message>
     <message>
-        <source>the Sun&apos;s elevation below which it is dark, -18 to 0 (-6 by default)</source>
-        <translation>die Sonnenhöhe, unter der es dunkel ist, -18 bis 0 (Vorgabe: -6)</translation>
+        <source>the Sun&apos;s elevation below which it is dark, %1 to %2 (%3 by default)</source>
+        <translation>die Sonnenhöhe, unter der es dunkel ist, %1 bis %2 (Vorgabe: %3)</translation>
     </message>
     <message>
         <source>The passes of each satellite, one after another. Without --tle: the satellites selected in the saved state, and its observer. --format ics gives an iCalendar file, with what of each pass can be seen.</source>

@@ -114,7 +114,7 @@ PassAlertSchedule::Upcoming* PassAlertSchedule::upcomingFor(SatelliteData& satel
         upcoming->settings == settings && !(now < upcoming->searchedAt) &&
         (upcoming->alert ? now < upcoming->alert->rise : now < upcoming->searchedAt + search_again);
     if (current) return upcoming.get();
-    const VisibilityConditions conditions{settings.darknessElevation, static_cast<double>(minimum)};
+    const VisibilityConditions conditions = settings.conditions(static_cast<double>(minimum));
     const std::optional<WatchedPass> pass =
         nextPassToWatch(satellite, now, minimum, conditions, settings.alertVisibleOnly, horizon);
     upcoming = std::make_unique<Upcoming>(

@@ -51,7 +51,9 @@ WatchSettings WatchSettings::fromCbor(const QCborValue& value) {
     WatchSettings settings;
     if (!value.isMap()) return settings;
     const QCborMap map = value.toMap();
-    settings.darknessElevation = number(map, key_darkness, default_darkness, darkest, 0.0);
+    settings.darknessElevation =
+        number(map, key_darkness, VisibilityConditions::default_darkness,
+               VisibilityConditions::darkest, VisibilityConditions::lightest);
     settings.visiblePassesOnly = map.value(key_visible_only).toBool(false);
     settings.showSunlight = map.value(key_sunlight).toBool(false);
     settings.alertLeadTime = number(map, key_lead_time, default_lead_time, 0.0, longest_lead_time);

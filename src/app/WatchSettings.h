@@ -11,15 +11,15 @@
 #include <QStringList>
 #include <optional>
 
+#include "PassVisibility.h"
+
 struct WatchSettings {
-    static constexpr double default_darkness = -6.0;    // degrees: the end of civil twilight
-    static constexpr double darkest = -18.0;            // degrees: the end of astronomical twilight
     static constexpr double default_lead_time = 300.0;  // seconds
     static constexpr double longest_lead_time = 3600.0;
     static constexpr qsizetype most_alert_satellites = 1000;
     static constexpr qsizetype longest_name = 200;  // characters
 
-    double darknessElevation = default_darkness;
+    double darknessElevation = VisibilityConditions::default_darkness;  // degrees
     bool visiblePassesOnly = false;
     bool showSunlight = false;
     double alertLeadTime = default_lead_time;
@@ -30,6 +30,10 @@ struct WatchSettings {
     // Whether the list and the details say what of each pass can be seen: when the user asked
     // for visible passes or for sunlight and shadow.
     bool marksVisibility() const { return visiblePassesOnly || showSunlight; }
+    // When a pass can be seen, for passes that must reach this elevation (degrees).
+    VisibilityConditions conditions(double minimumElevation) const {
+        return {darknessElevation, minimumElevation};
+    }
     void setAlertsOn(const QString& name, bool on);
 
     bool operator==(const WatchSettings&) const = default;

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "CommandSupport.h"
+#include "PassVisibility.h"
 #include "TrackingCommands.h"
 #include "WatchCommands.h"
 
@@ -47,10 +48,14 @@ OptionSpec minElevationOption() {
                                         "whole degrees a pass must reach (0 by default)")};
 }
 OptionSpec darknessOption() {
-    return {
-        QStringLiteral("darkness"), QStringLiteral("DEG"),
-        QCoreApplication::translate(
-            "skelvor-cli", "the Sun's elevation below which it is dark, -18 to 0 (-6 by default)")};
+    using Limits = VisibilityConditions;
+    return {QStringLiteral("darkness"), QStringLiteral("DEG"),
+            QCoreApplication::translate("skelvor-cli",
+                                        "the Sun's elevation below which it is dark, %1 to %2 "
+                                        "(%3 by default)")
+                .arg(Limits::darkest)
+                .arg(Limits::lightest)
+                .arg(Limits::default_darkness)};
 }
 
 // Runs one command with its options; its answers, rendered. A command that runs for a while

@@ -12,7 +12,9 @@ namespace {
 const QString format_option = QStringLiteral("format");
 
 VisibilityConditions conditionsOf(const CommandLine& options) {
-    return {options.optionalNumber(QStringLiteral("darkness"), -18.0, 0.0).value_or(-6.0),
+    using Limits = VisibilityConditions;
+    return {options.optionalNumber(QStringLiteral("darkness"), Limits::darkest, Limits::lightest)
+                .value_or(Limits::default_darkness),
             static_cast<double>(minimumElevation(options))};
 }
 

@@ -15,9 +15,13 @@ class PassData;
 class SatelliteData;
 
 struct VisibilityConditions {
-    // The observer is in darkness while the Sun is below this elevation (degrees): -6 is the end
-    // of civil twilight.
-    double darknessElevation = -6.0;
+    // The observer is in darkness while the Sun is below this elevation (degrees). By default the
+    // end of civil twilight; it may be set from the Sun on the horizon to the end of astronomical
+    // twilight.
+    static constexpr double default_darkness = -6.0;
+    static constexpr double darkest = -18.0;
+    static constexpr double lightest = 0.0;
+    double darknessElevation = default_darkness;
     // Degrees; at or below 0, the whole pass from rise to set is high enough.
     double minimumElevation = 0.0;
 };

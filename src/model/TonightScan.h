@@ -33,8 +33,8 @@ struct TonightSatellite {
 struct TonightOptions {
     engine::geodetic_point_t observer{};  // radians and km, as the observer record
     Date from;                            // the night under way then, or the next one
-    double darknessElevation = -6.0;      // degrees
-    std::int32_t minimumElevation = 0;    // whole degrees, as the passes' setting
+    double darknessElevation = VisibilityConditions::default_darkness;  // degrees
+    std::int32_t minimumElevation = 0;  // whole degrees, as the passes' setting
     int threads = 2;
 };
 

@@ -96,6 +96,7 @@ void PreferencesController::buildForm(QVBoxLayout* form) {
     altitude_ = makeField(widestNumber);
     locator_ = makeField(QStringLiteral("MM00MM00"));
     alertLeadTime_ = makeField(widestNumber);
+    darkness_ = makeField(widestNumber);
 
     const auto row = [this](FormGroup& group, const QString& caption, QWidget* control) {
         QLabel* problem = group.addRow(caption, control);
@@ -116,6 +117,7 @@ void PreferencesController::buildForm(QVBoxLayout* form) {
     row(passes, tr("Timeline span (hours)"), timelineDuration_);
 
     FormGroup sky(*form, tr("Watching the sky"));
+    row(sky, tr("Dark when the Sun is below (°)"), darkness_);
     row(sky, tr("Visible passes only"), visiblePassesOnlySwitch_);
     row(sky, tr("Sunlight and shadow"), sunlightSwitch_);
     row(sky, tr("Alert before a rise (min)"), alertLeadTime_);
@@ -166,6 +168,7 @@ void PreferencesController::connectActions() {
     commitEdits(*altitude_, &PreferencesController::altitudeAltered);
     commitEdits(*locator_, &PreferencesController::locatorAltered);
     commitEdits(*alertLeadTime_, &PreferencesController::alertLeadTimeAltered);
+    commitEdits(*darkness_, &PreferencesController::darknessAltered);
     visiblePassesOnlySwitch_->setAction([this](bool on) {
         alterWatchSettings([on](WatchSettings& settings) { settings.visiblePassesOnly = on; });
     });
@@ -220,6 +223,7 @@ void PreferencesController::showSettings() {
     sunlightSwitch_->setOn(watch.showSunlight);
     alertVisibleOnlySwitch_->setOn(watch.alertVisibleOnly);
     alertLeadTime_->setText(preferences::numberText(watch.alertLeadTime / secondsPerMinute));
+    darkness_->setText(preferences::numberText(watch.darknessElevation));
 }
 
 void PreferencesController::showObserver() {
@@ -403,6 +407,17 @@ void PreferencesController::alertLeadTimeAltered(const QString& typed) {
     if (!minutes) return;
     alterWatchSettings(
         [&](WatchSettings& settings) { settings.alertLeadTime = *minutes * secondsPerMinute; });
+}
+
+// The Sun's elevation below which the observer counts as in darkness, from the horizon to the
+// end of astronomical twilight.
+void PreferencesController::darknessAltered(const QString& typed) {
+    const double inUse = appDelegate_->watchSettings().darknessElevation;
+    const std::optional<double> degrees =
+        readField(*darkness_, typed, VisibilityConditions::darkest, VisibilityConditions::lightest,
+                  preferences::numberText(inUse));
+    if (!degrees) return;
+    alterWatchSettings([&](WatchSettings& settings) { settings.darknessElevation = *degrees; });
 }
 
 void PreferencesController::alterWatchSettings(const std::function<void(WatchSettings&)>& change) {

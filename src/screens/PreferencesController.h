@@ -49,6 +49,7 @@ public:
     Switch* sunlightSwitch() const { return sunlightSwitch_; }
     Switch* alertVisibleOnlySwitch() const { return alertVisibleOnlySwitch_; }
     TextField* alertLeadTime() const { return alertLeadTime_; }
+    TextField* darkness() const { return darkness_; }
     Switch* useLocationServiceSwitch() const { return useLocationServiceSwitch_; }
     QPushButton* updateButton() const { return updateButton_; }
     // Brings the position fields into view with the focus on the latitude, for the user to type
@@ -76,6 +77,7 @@ private:
     void altitudeAltered(const QString& text);
     void locatorAltered(const QString& text);
     void alertLeadTimeAltered(const QString& text);
+    void darknessAltered(const QString& text);
     // Changes the settings for watching the sky, which keep their own file.
     void alterWatchSettings(const std::function<void(WatchSettings&)>& change);
     void useLocationServiceSwitchChanged(bool on);
@@ -115,6 +117,7 @@ private:
     QPointer<Switch> sunlightSwitch_;
     QPointer<Switch> alertVisibleOnlySwitch_;
     QPointer<TextField> alertLeadTime_;
+    QPointer<TextField> darkness_;
     QPointer<Switch> useLocationServiceSwitch_;
     QPointer<QPushButton> updateButton_;
     std::map<const TextField*, QLabel*> problems_;

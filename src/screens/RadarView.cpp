@@ -214,8 +214,8 @@ void RadarView::drawSunlight(DrawingContext& context, const RadarFrame& plot,
                              std::span<const PassCoordinate> samples) {
     if (litPass_ != displayedPass_) {
         litPass_ = displayedPass_;
-        const VisibilityConditions conditions{
-            SkelvorAppDelegate::shared()->watchSettings().darknessElevation, 0.0};
+        const VisibilityConditions conditions =
+            SkelvorAppDelegate::shared()->watchSettings().conditions(0.0);
         crossings_ = PassVisibility(*targetSatellite_, *litPass_, conditions).shadowCrossings();
         sunlitAtRise_ =
             PassVisibility::lightAt(*targetSatellite_, *litPass_->aos(), conditions).sunlit;

@@ -58,7 +58,7 @@ TEST(WatchSettings, OddValuesAreBroughtWithinTheirLimits) {
                        {QStringLiteral("AlertSatellites"), names},
                        {QStringLiteral("FutureKey"), 1}};
     const WatchSettings read = WatchSettings::fromCbor(odd);
-    EXPECT_EQ(read.darknessElevation, WatchSettings::darkest);
+    EXPECT_EQ(read.darknessElevation, VisibilityConditions::darkest);
     EXPECT_EQ(read.alertLeadTime, WatchSettings::default_lead_time);
     EXPECT_FALSE(read.visiblePassesOnly);
     EXPECT_EQ(read.alertSatellites.size(), WatchSettings::most_alert_satellites);

@@ -6,6 +6,7 @@
 
 #include "CoordinateText.h"
 #include "ScrollView.h"
+#include "WatchSettings.h"
 #include "preferences_fixture.h"
 
 SKELVOR_SCREEN_TEST_APPLICATION("settings_screen_tests");
@@ -169,6 +170,22 @@ TEST_F(PreferencesScreen, UnusableTextIsNamedBesideItsFieldAndTheValueInUseStays
     type(preferences->minimumElevationField(), QStringLiteral("10"));
     EXPECT_EQ(app.minimumPathElevation(), 10);
     EXPECT_TRUE(preferences->problemOf(preferences->minimumElevationField()).isEmpty());
+}
+
+TEST_F(PreferencesScreen, TheDarknessAndTheAlertLeadTimeAreKeptInTheWatchSettingsFile) {
+    EXPECT_EQ(preferences->darkness()->text(), QStringLiteral("-6"));
+    type(preferences->darkness(), QStringLiteral("-12.5"));
+    type(preferences->alertLeadTime(), QStringLiteral("10"));
+    const std::optional<WatchSettings> kept = WatchSettings::read(app.watchSettingsPath());
+    ASSERT_TRUE(kept);
+    EXPECT_EQ(kept->darknessElevation, -12.5);
+    EXPECT_EQ(kept->alertLeadTime, 600.0);
+
+    type(preferences->darkness(), QStringLiteral("3"));
+    EXPECT_EQ(preferences->problemOf(preferences->darkness()),
+              QStringLiteral("3 is outside -18 to 0; the value in use stays."));
+    EXPECT_EQ(preferences->darkness()->text(), QStringLiteral("-12.5"));
+    EXPECT_EQ(app.watchSettings().darknessElevation, -12.5);
 }
 
 TEST_F(PreferencesScreen, TheAltitudeIsKeptInTheObserverAndTheSavedLocation) {
