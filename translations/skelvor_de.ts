@@ -1322,6 +1322,10 @@
         <source>%1, pass from %2 to %3 %4</source>
         <translation>%1, Überflug von %2 bis %3 %4</translation>
     </message>
+    <message>
+        <source>%1, pass from %2 to %3 %4, visible from %5 to %6</source>
+        <translation>%1, Überflug von %2 bis %3 %4, sichtbar von %5 bis %6</translation>
+    </message>
 </context>
 <context>
     <name>TimelineView</name>

@@ -10,6 +10,7 @@
 #include "SatelliteData.h"
 #include "SkelvorAppDelegate.h"
 #include "SunAndMoon.h"
+#include "SunlitColour.h"
 
 namespace {
 
@@ -20,7 +21,6 @@ const QColor satelliteColour(224, 60, 49);
 const QColor sunColour(245, 166, 35);
 const QColor sunEdge(184, 120, 11);
 const QColor moonColour(111, 134, 166);
-const QColor sunlitColour(245, 180, 0);
 
 constexpr double sunlitWidth = 3.0;   // points: the sunlit track over the plain one
 constexpr double crossingRing = 4.0;  // points: the radius of the ring at a shadow's edge
@@ -220,7 +220,7 @@ void RadarView::drawSunlight(DrawingContext& context, const RadarFrame& plot,
         sunlitAtRise_ =
             PassVisibility::lightAt(*targetSatellite_, *litPass_->aos(), conditions).sunlit;
     }
-    context.setStrokeColor(sunlitColour);
+    context.setStrokeColor(sunlitColour());
     context.setLineWidth(sunlitWidth);
     for (const auto& stretch : sunlitStretches(samples, crossings_, sunlitAtRise_)) {
         context.addPolyline(passTrack(stretch, plot));

@@ -20,6 +20,18 @@ namespace {
 
 constexpr int maxPassesPerRow = 10;
 
+// From the start to the end of what of the pass can be seen; none when it cannot be seen or
+// nobody asked (no conditions).
+std::optional<PassVisibility::Span> visibleSpan(
+    SatelliteData& satellite, const PassData& pass,
+    const std::optional<VisibilityConditions>& conditions) {
+    if (!conditions || !pass.aos()) return std::nullopt;
+    const std::optional<VisiblePart> part =
+        PassVisibility(satellite, pass, *conditions).visiblePart();
+    if (!part) return std::nullopt;
+    return PassVisibility::Span{part->start, part->end};
+}
+
 }  // namespace
 
 TimelineController::TimelineController() : appDelegate_(SkelvorAppDelegate::shared()) {
@@ -95,6 +107,11 @@ void TimelineController::loadSelectedSatellites() {
     const std::int32_t hours = appDelegate_->timelineDuration();
     const std::int32_t minimumElevation = appDelegate_->minimumPathElevation();
     const Date end = now + timeline::passSearchSpan(appDelegate_->passTimetableDuration(), hours);
+    const WatchSettings& watch = appDelegate_->watchSettings();
+    const std::optional<VisibilityConditions> conditions =
+        watch.marksVisibility()
+            ? std::optional(watch.conditions(static_cast<double>(minimumElevation)))
+            : std::nullopt;
     for (const std::shared_ptr<SatelliteData>& satellite : appDelegate_->selectedSatellites()) {
         rowSatellites_.push_back(satellite);
         TimelineEntries& row = satellites_.emplace_back();
@@ -103,9 +120,10 @@ void TimelineController::loadSelectedSatellites() {
         std::optional<Date> after = now;
         for (int i = 0; i < maxPassesPerRow && !(after && *after > end); ++i) {
             auto pass = std::make_shared<PassData>(*satellite, after, minimumElevation);
-            rowTimes.push_back({pass->aos(), pass->los()});
+            rowTimes.push_back(
+                {pass->aos(), pass->los(), visibleSpan(*satellite, *pass, conditions)});
             after = pass->los();
-            row.push_back({std::move(pass), std::nullopt});
+            row.push_back({std::move(pass), std::nullopt, std::nullopt});
         }
     }
     timelineDuration_ = hours;
@@ -126,20 +144,27 @@ void TimelineController::layoutBars() {
     if (!origin || (origin == layoutOrigin_ && size == layoutSize_)) return;
     layoutOrigin_ = origin;
     layoutSize_ = size;
-    const std::vector<timeline::TimelineRow> bars = timeline::layoutRows(
-        times_, size, *origin, appDelegate_->timelineDuration(), lineSpacing());
+    const std::int32_t hours = appDelegate_->timelineDuration();
+    const std::vector<timeline::TimelineRow> bars =
+        timeline::layoutRows(times_, size, *origin, hours, lineSpacing());
+    const std::vector<timeline::TimelineRow> stripes =
+        timeline::visibleStripes(times_, bars, size.width(), *origin, hours);
     for (std::size_t n = 0; n < bars.size(); ++n) {
-        for (std::size_t i = 0; i < bars[n].size(); ++i) satellites_[n][i].location = bars[n][i];
+        for (std::size_t i = 0; i < bars[n].size(); ++i) {
+            satellites_[n][i].location = bars[n][i];
+            satellites_[n][i].visibleLocation = stripes[n][i];
+        }
     }
 }
 
-std::vector<timeline::TimelineRow> TimelineController::locations() {
+std::vector<timeline::TimelineRow> TimelineController::laidOut(
+    std::optional<QRectF> TimelineEntry::*place) {
     layoutBars();
     std::vector<timeline::TimelineRow> rows;
     rows.reserve(satellites_.size());
     for (const TimelineEntries& entries : satellites_) {
         timeline::TimelineRow& row = rows.emplace_back();
-        for (const TimelineEntry& entry : entries) row.push_back(entry.location);
+        for (const TimelineEntry& entry : entries) row.push_back(entry.*place);
     }
     return rows;
 }
@@ -209,9 +234,15 @@ QString TimelineController::describeBar(const timeline::TimelineHit& bar) const 
     const auto time = [this](std::optional<Date> date) {
         return date ? appDelegate_->formatTime(*date, QStringLiteral("HH:mm")) : QString();
     };
-    return tr("%1, pass from %2 to %3 %4")
-        .arg(satelliteName(bar.row), time(pass.aos()), time(pass.los()),
-             appDelegate_->zoneAbbreviation(pass.aos().value_or(appDelegate_->now())));
+    const QString zone = appDelegate_->zoneAbbreviation(pass.aos().value_or(appDelegate_->now()));
+    const std::optional<PassVisibility::Span>& visible = times_[bar.row][bar.pass].visible;
+    if (!visible) {
+        return tr("%1, pass from %2 to %3 %4")
+            .arg(satelliteName(bar.row), time(pass.aos()), time(pass.los()), zone);
+    }
+    return tr("%1, pass from %2 to %3 %4, visible from %5 to %6")
+        .arg(satelliteName(bar.row), time(pass.aos()), time(pass.los()), zone, time(visible->start),
+             time(visible->end));
 }
 
 // The arrow keys move from bar to bar, Return opens the bar's pass; other keys scroll.

@@ -2,7 +2,8 @@
 // satellite, named at its left, and one bar per pass, over a content at least 640 points wide
 // that scrolls sideways where the window is narrower and takes the window's height. Two views
 // draw its left and right halves; clicking a bar, or choosing it with the arrow keys and
-// pressing Return, opens that pass on the pass screen. The rows follow the selection, the
+// pressing Return, opens that pass on the pass screen. While the user asks what of each pass can
+// be seen, a stripe within each bar marks its visible part. The rows follow the selection, the
 // position and the settings.
 #pragma once
 
@@ -26,10 +27,12 @@ class ScrollView;
 class SkelvorAppDelegate;
 class TimelineView;
 
-// One pass of a row and its bar in content coordinates; no bar for a pass without a rise.
+// One pass of a row and its bar in content coordinates; no bar for a pass without a rise. While
+// the user asks what of each pass can be seen, the stripe of its visible part within the bar.
 struct TimelineEntry {
     std::shared_ptr<PassData> pass;
     std::optional<QRectF> location;
+    std::optional<QRectF> visibleLocation;
 };
 using TimelineEntries = std::vector<TimelineEntry>;
 
@@ -46,7 +49,11 @@ public:
     const std::vector<TimelineEntries>& satellites() const { return satellites_; }
     // The bars of the rows, as the views draw and touch them, laid out again first when the
     // hour or the content's size has changed.
-    std::vector<timeline::TimelineRow> locations();
+    std::vector<timeline::TimelineRow> locations() { return laidOut(&TimelineEntry::location); }
+    // The stripes of the visible parts, row by row as the bars.
+    std::vector<timeline::TimelineRow> visibleLocations() {
+        return laidOut(&TimelineEntry::visibleLocation);
+    }
     // The name of the row's satellite.
     QString satelliteName(std::size_t row) const;
     // The row sizes of the content's present height; none without rows.
@@ -82,6 +89,7 @@ private:
     double lineSpacing() const;
     void fitContent();
     void layoutBars();
+    std::vector<timeline::TimelineRow> laidOut(std::optional<QRectF> TimelineEntry::*place);
     bool handleKey(QKeyEvent* event);
     // A change of the selection, the position or a setting: the rows are computed again, at
     // once while the timeline shows, else when it next appears.

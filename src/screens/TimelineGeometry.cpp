@@ -109,6 +109,30 @@ std::vector<TimelineRow> layoutRows(const std::vector<std::vector<PassTimes>>& p
     return rows;
 }
 
+std::vector<TimelineRow> visibleStripes(const std::vector<std::vector<PassTimes>>& passes,
+                                        const std::vector<TimelineRow>& bars, double contentWidth,
+                                        Date origin, std::int32_t hours) {
+    const std::optional<float> scale = pointsPerSecond(hours, contentWidth);
+    std::vector<TimelineRow> stripes;
+    for (std::size_t n = 0; n < passes.size() && n < bars.size(); ++n) {
+        TimelineRow& row = stripes.emplace_back();
+        for (std::size_t i = 0; i < passes[n].size() && i < bars[n].size(); ++i) {
+            const std::optional<PassVisibility::Span>& visible = passes[n][i].visible;
+            const std::optional<QRectF>& bar = bars[n][i];
+            row.emplace_back();
+            if (!visible || !bar || !scale) continue;
+            const double left =
+                std::max<double>(contentX(visible->start - origin, *scale), bar->left());
+            const double right =
+                std::min<double>(contentX(visible->end - origin, *scale), bar->right());
+            const QRectF stripe(left, bar->top() + bar->height() / 4, right - left,
+                                bar->height() / 2);
+            if (right > left && isFinite(stripe)) row.back() = stripe;
+        }
+    }
+    return stripes;
+}
+
 QPointF rowNamePlace(std::size_t row, const RowSizes& sizes, double visibleLeft) {
     return {visibleLeft + nameMargin, static_cast<double>(row) * sizes.rowHeight};
 }

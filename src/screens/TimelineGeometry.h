@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "Date.h"
+#include "PassVisibility.h"
 #include "TextMetrics.h"
 
 class QTimeZone;
@@ -55,6 +56,8 @@ std::optional<RowSizes> rowSizes(float contentHeight, std::size_t rowCount, doub
 struct PassTimes {
     std::optional<Date> aos;
     std::optional<Date> los;
+    // The part of the pass that can be seen; none when it cannot be seen or is not asked for.
+    std::optional<PassVisibility::Span> visible;
 };
 // A pass's bar in content coordinates; none for a pass without a rise (an empty or
 // geostationary pass), which has nothing to draw or touch, and when a value is not finite.
@@ -64,6 +67,13 @@ using TimelineRow = std::vector<std::optional<QRectF>>;
 std::vector<TimelineRow> layoutRows(const std::vector<std::vector<PassTimes>>& passes,
                                     QSizeF content, Date origin, std::int32_t hours,
                                     double lineSpacing);
+
+// The visible part of each pass as a stripe inside its bar: from the part's start to its end,
+// held within the bar, across the middle half of the bar's height so that the row's colour
+// stays seen around it. In the rows' order; none where the pass has no bar or no visible part.
+std::vector<TimelineRow> visibleStripes(const std::vector<std::vector<PassTimes>>& passes,
+                                        const std::vector<TimelineRow>& bars, double contentWidth,
+                                        Date origin, std::int32_t hours);
 
 // A text drawn with its top-left corner at the point.
 struct TimelineLabel {

@@ -8,6 +8,7 @@
 #include "PassData.h"
 #include "ScrollView.h"
 #include "SkelvorAppDelegate.h"
+#include "SunlitColour.h"
 #include "TextStyle.h"
 #include "TimelineController.h"
 #include "TimelineGeometry.h"
@@ -40,6 +41,20 @@ void drawAxis(DrawingContext& context, const timeline::TimelineAxis& axis, const
             QRectF(label.topLeft, QSizeF(metrics.width(label.text), metrics.lineSpacing)),
             colours.color(QPalette::Base));
         context.drawText(label.text, label.topLeft, font);
+    }
+}
+
+// The visible parts of a row's passes that fall in this half, in the sunlit colour.
+void drawStripes(DrawingContext& context, const timeline::TimelineRow& stripes, const QRectF& frame,
+                 const QColor& edge) {
+    context.setStrokeColor(edge);
+    context.setFillColor(sunlitColour());
+    for (const std::optional<QRectF>& stripe : stripes) {
+        if (!stripe) continue;
+        const QRectF inView = stripe->translated(-frame.x(), 0.0);
+        if (inView.right() < 0 || inView.left() >= frame.width()) continue;
+        context.addRect(inView.adjusted(0.5, 0.5, -0.5, -0.5));
+        context.drawPath(DrawingContext::PathMode::fillStroke);
     }
 }
 
@@ -76,6 +91,7 @@ void TimelineView::paintEvent(QPaintEvent*) {
     // Names beside the bars only where the bars' band is a line high.
     const bool namesBesideBars = sizes->rowHeight - sizes->nameHeight >= metrics.lineSpacing;
     const std::vector<timeline::RowDrawing> rows = timeline::rowsInView(bars, nameWidths, frame);
+    const std::vector<timeline::TimelineRow> stripes = parentController_->visibleLocations();
     // Thin edges in the text colour keep the darker bars apart from a dark background.
     QColor edge = ink;
     edge.setAlphaF(0.35f);
@@ -88,6 +104,7 @@ void TimelineView::paintEvent(QPaintEvent*) {
             context.addRect(bar.adjusted(0.5, 0.5, -0.5, -0.5));
             context.drawPath(DrawingContext::PathMode::fillStroke);
         }
+        drawStripes(context, stripes[n], frame, edge);
         if (!namesBesideBars) continue;
         context.setStrokeColor(colours.color(QPalette::Link));
         for (const QPointF& label : row.labels) {

@@ -56,7 +56,7 @@ TEST(TimelineRows, RowHeightsNameBandsAndBarHeights) {
 }
 
 TEST(TimelineRows, BarsRunFromRiseToSetBelowTheNameAndEntriesWithoutARiseHaveNone) {
-    const std::vector<PassTimes> pass{{origin + 1800.0, origin + 2400.0}};
+    const std::vector<PassTimes> pass{{origin + 1800.0, origin + 2400.0, std::nullopt}};
     const auto rows = layoutRows({{}, {{}}, {}, pass}, portrait, origin, 12, line);
     ASSERT_EQ(rows.size(), 4u);
     ASSERT_EQ(rows[1].size(), 1u);
@@ -71,6 +71,32 @@ TEST(TimelineRows, BarsRunFromRiseToSetBelowTheNameAndEntriesWithoutARiseHaveNon
     // A wider content spreads the same hours over its width.
     const QRectF wide = *layoutRows({pass}, QSizeF(1280, 365), origin, 12, line)[0][0];
     EXPECT_NEAR(wide.left() - 1, 2 * (bar.left() - 1) * 1278 / 1276, 0.01);
+}
+
+TEST(TimelineRows, AVisiblePartIsAStripeWithinItsBar) {
+    const PassVisibility::Span inside{origin + 2000.0, origin + 2200.0};
+    const PassVisibility::Span beyond{origin + 5300.0, origin + 6100.0};
+    const std::vector<PassTimes> passes{{origin + 1800.0, origin + 2400.0, inside},
+                                        {origin + 3600.0, origin + 4200.0, std::nullopt},
+                                        {origin + 5400.0, origin + 6000.0, beyond},
+                                        {std::nullopt, std::nullopt, inside}};
+    const auto bars = layoutRows({passes}, portrait, origin, 12, line);
+    const auto stripes = visibleStripes({passes}, bars, portrait.width(), origin, 12);
+    ASSERT_EQ(stripes.size(), 1u);
+    ASSERT_EQ(stripes[0].size(), 4u);
+    const float k = static_cast<float>(638.0 / (12 * 3600.0));
+    const QRectF bar = *bars[0][0];
+    const QRectF stripe = *stripes[0][0];
+    EXPECT_FLOAT_EQ(static_cast<float>(stripe.left()), 2000.0f * k + 1.0f);
+    EXPECT_FLOAT_EQ(static_cast<float>(stripe.right()), 2200.0f * k + 1.0f);
+    EXPECT_EQ(stripe.top(), bar.top() + bar.height() / 4);
+    EXPECT_EQ(stripe.height(), bar.height() / 2);
+    EXPECT_FALSE(stripes[0][1]) << "a pass that cannot be seen";
+    ASSERT_TRUE(stripes[0][2]);
+    EXPECT_EQ(stripes[0][2]->left(), bars[0][2]->left()) << "held within its bar";
+    EXPECT_EQ(stripes[0][2]->right(), bars[0][2]->right());
+    EXPECT_FALSE(stripes[0][3]) << "no bar, no stripe";
+    EXPECT_FALSE(visibleStripes({passes}, bars, portrait.width(), origin, 0)[0][0]);
 }
 
 TEST(TimelineAxis, TwelveHoursInTwoHalvesTheFirstLabelNamingTheZone) {

@@ -2,6 +2,8 @@
 // the space the window gives, laid out again when it changes size, and recomputed on a later
 // appearance when the timeline's hours changed, or at once when the position changes.
 #include "PassViewController.h"
+#include "PassVisibility.h"
+#include "WatchSettings.h"
 #include "scoped_time_zone.h"
 #include "timeline_fixture.h"
 
@@ -153,6 +155,46 @@ TEST_F(TimelineScreen, APositionChangedWhileShownComputesTheRowsAgain) {
     app.setObserver_geodetic(observer);
     app.setPreferencesAltered(true);
     EXPECT_TRUE(QTest::qWaitFor([&] { return timeline->satellites()[0][0].pass != first; }));
+}
+
+// With sunlight and shadow asked for, each pass that can be seen has a stripe within its bar
+// from the start to the end of its visible part; without it, none.
+TEST_F(TimelineScreen, TheVisiblePartOfEachPassIsAStripeWithinItsBar) {
+    const QStringList names{"SAMPLE STATION", "SAMPLE WEATHER 1", "SAMPLE AMATEUR 1"};
+    open(names);
+    for (const TimelineEntries& row : timeline->satellites()) {
+        for (const TimelineEntry& entry : row) EXPECT_FALSE(entry.visibleLocation);
+    }
+    const auto recomputed = [this, first = timeline->satellites()[0][0].pass] {
+        return timeline->satellites()[0][0].pass != first;
+    };
+    WatchSettings watch = app.watchSettings();
+    watch.showSunlight = true;
+    app.setWatchSettings(watch);
+    QTRY_VERIFY(recomputed());
+    const VisibilityConditions conditions = watch.conditions(0.0);
+    int stripes = 0;
+    for (std::size_t n = 0; n < timeline->satellites().size(); ++n) {
+        for (const TimelineEntry& entry : timeline->satellites()[n]) {
+            const std::optional<VisiblePart> visible =
+                PassVisibility(*app.findSatelliteByCommonName(names[static_cast<qsizetype>(n)]),
+                               *entry.pass, conditions)
+                    .visiblePart();
+            ASSERT_EQ(entry.visibleLocation.has_value(), visible && entry.location.has_value());
+            if (!entry.visibleLocation) continue;
+            ++stripes;
+            EXPECT_TRUE(entry.location->contains(*entry.visibleLocation));
+            EXPECT_FLOAT_EQ(static_cast<float>(entry.visibleLocation->left()),
+                            static_cast<float>(visible->start - origin()) * scale(12) + 1);
+        }
+    }
+    EXPECT_GT(stripes, 0) << "the evening brings passes that can be seen";
+
+    const std::shared_ptr<PassData> shown = timeline->satellites()[0][0].pass;
+    watch.showSunlight = false;
+    app.setWatchSettings(watch);
+    QTRY_VERIFY(timeline->satellites()[0][0].pass != shown);
+    EXPECT_FALSE(timeline->visibleLocations()[0][0]) << "nothing marked once nobody asks";
 }
 
 TEST_F(TimelineScreen, ArrowKeysChooseABarAndReturnOpensIt) {
