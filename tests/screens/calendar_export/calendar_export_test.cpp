@@ -4,12 +4,14 @@
 // no file behind.
 #include <QApplication>
 #include <QJsonObject>
+#include <QMainWindow>
 #include <QTest>
 #include <QTimeZone>
 #include <cmath>
 
 #include "FakeAlerts.h"
 #include "FirstViewController.h"
+#include "MainInterface.h"
 #include "NavigationController.h"
 #include "PassData.h"
 #include "SatelliteData.h"
@@ -72,22 +74,31 @@ protected:
 
 // Every pass over the span, not only the ten the screen shows: the first ten events are the
 // screen's passes, and the next pass after the last event rises beyond the span. Ctrl+Shift+E
-// does what the button does.
+// in the window exports from the shown screen alone, and does not also edit it as Ctrl+E does.
 TEST_F(CalendarExportTest, TheDetailsExportTheSatellitesPassesOverTheSpan) {
     const auto station = app.findSatelliteByCommonName(QStringLiteral("SAMPLE STATION"));
     app.setCurrentSatellite(station);
-    FirstViewController& list = showList();
-    stack->pushViewController(std::make_unique<SatelliteDetailsController>(), true);
-    auto& details = static_cast<SatelliteDetailsController&>(*stack->topViewController());
+    QMainWindow window;
+    auto* tabs = new MainInterface;
+    window.setCentralWidget(tabs);
+    window.resize(400, 720);
+    window.show();
+    window.activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+    NavigationController& tracking = *tabs->stackOf(MainInterface::tracking);
+    auto& list = static_cast<FirstViewController&>(*tracking.topViewController());
+    tracking.pushViewController(std::make_unique<SatelliteDetailsController>(), true);
+    auto& details = static_cast<SatelliteDetailsController&>(*tracking.topViewController());
     const QString path = directory.filePath(QStringLiteral("station.ics"));
     answerWith(details.calendarExport(), path);
     answerWith(list.calendarExport(), directory.filePath(QStringLiteral("wrong.ics")));
 
-    stack->activateWindow();
-    ASSERT_TRUE(QTest::qWaitForWindowActive(stack.get()));
-    QTest::keyClick(stack.get(), Qt::Key_E, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(suggestions, QStringList{"SAMPLE STATION-passes.ics"}) << "only the shown screen";
+    QWidget* focused = QApplication::focusWidget();
+    QTest::keyClick(focused ? focused : &window, Qt::Key_E,
+                    Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(suggestions, QStringList{"SAMPLE STATION-passes.ics"});
     EXPECT_FALSE(QFileInfo::exists(directory.filePath(QStringLiteral("wrong.ics"))));
+    EXPECT_FALSE(details.isEditing());
 
     const QJsonArray events = calendarEvents(path);
     const auto& shown = details.futurePasses();
