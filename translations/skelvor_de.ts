@@ -9,6 +9,37 @@
     </message>
 </context>
 <context>
+    <name>CalendarExport</name>
+    <message>
+        <source>Export to Calendar</source>
+        <translation>In Kalender exportieren</translation>
+    </message>
+    <message>
+        <source>iCalendar (*.ics)</source>
+        <translation>iCalendar (*.ics)</translation>
+    </message>
+    <message>
+        <source>Export to Calendar…</source>
+        <translation>In Kalender exportieren …</translation>
+    </message>
+    <message>
+        <source>Save these passes as an iCalendar file (%1)</source>
+        <translation>Diese Überflüge als iCalendar-Datei speichern (%1)</translation>
+    </message>
+    <message>
+        <source>Nothing to Export</source>
+        <translation>Nichts zu exportieren</translation>
+    </message>
+    <message>
+        <source>Calendar Not Saved</source>
+        <translation>Kalender nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>The passes could not be written to %1: %2</source>
+        <translation>Die Überflüge konnten nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+</context>
+<context>
     <name>CategorySelectionController</name>
     <message>
         <source>Categories</source>
@@ -240,6 +271,17 @@
     <message>
         <source>Visible %1 to %2</source>
         <translation>Sichtbar %1 bis %2</translation>
+    </message>
+    <message>
+        <source>The list is empty: choose satellites on the Satellites tab.</source>
+        <translation>Die Liste ist leer: Wählen Sie Satelliten im Reiter „Satelliten“.</translation>
+    </message>
+    <message numerus="yes">
+        <source>No listed satellite has a pass that rises, reaches the minimum elevation and sets within the next %n day(s).</source>
+        <translation>
+            <numerusform>Kein Satellit der Liste hat im nächsten %n Tag einen Überflug, der aufgeht, die Mindesterhebung erreicht und untergeht.</numerusform>
+            <numerusform>Kein Satellit der Liste hat in den nächsten %n Tagen einen Überflug, der aufgeht, die Mindesterhebung erreicht und untergeht.</numerusform>
+        </translation>
     </message>
 </context>
 <context>
@@ -947,6 +989,13 @@
         <source>%1 to %2</source>
         <translation>%1 bis %2</translation>
     </message>
+    <message numerus="yes">
+        <source>No pass of %1 rises, reaches the minimum elevation and sets within the next %n day(s).</source>
+        <translation>
+            <numerusform>%1 hat im nächsten %n Tag keinen Überflug, der aufgeht, die Mindesterhebung erreicht und untergeht.</numerusform>
+            <numerusform>%1 hat in den nächsten %n Tagen keinen Überflug, der aufgeht, die Mindesterhebung erreicht und untergeht.</numerusform>
+        </translation>
+    </message>
 </context>
 <context>
     <name>SatelliteSearchController</name>
@@ -1351,6 +1400,14 @@
     <message>
         <source>Visible %1 to %2, highest %3°</source>
         <translation>Sichtbar %1 bis %2, höchste Erhebung %3°</translation>
+    </message>
+    <message>
+        <source>No satellite of the catalogue can be seen tonight.</source>
+        <translation>Heute Nacht ist kein Satellit des Katalogs zu sehen.</translation>
+    </message>
+    <message>
+        <source>There is no night here today, so no pass can be seen.</source>
+        <translation>Hier wird es heute nicht Nacht, daher ist kein Überflug zu sehen.</translation>
     </message>
 </context>
 <context>

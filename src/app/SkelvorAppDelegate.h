@@ -242,12 +242,13 @@ public:
     PassAlertSchedule& passAlerts();
     void setNotificationBus(const QDBusConnection& bus) { notificationBus_ = bus; }
 
+    // A box that only tells something and closes with its "OK" (none without the factory).
+    void tell(const QString& title, const QString& message);
+
 private:
     void alertViewClickedButtonAtIndex(AlertView& alertView, int buttonIndex) override;
     std::unique_ptr<AlertView> makeAlert(const QString& title, const QString& message,
                                          const QStringList& buttons);
-    // A box that only tells something and closes with its "OK".
-    void tell(const QString& title, const QString& message);
     void showLocationBox();
     // The position source (SkelvorAppDelegate_position.cpp).
     // Takes the position from the source of this run: the location service, the simulator's

@@ -4,7 +4,6 @@
 
 #include "CommandSupport.h"
 #include "PassCalendar.h"
-#include "PassListing.h"
 #include "TonightScan.h"
 
 namespace {
@@ -19,11 +18,6 @@ VisibilityConditions conditionsOf(const CommandLine& options) {
 }
 
 OutputTable::Cell timeCell(Date date) { return isoTime(date); }
-
-CalendarPass calendarPassOf(const TonightPass& pass) {
-    return {pass.name,       pass.catalogNumber, pass.aos,     pass.los,
-            pass.aosAzimuth, pass.losAzimuth,    pass.highest, pass.visible};
-}
 
 OutputTable tonightTable(const std::vector<TonightPass>& passes) {
     OutputTable table({{"catalog", 0},
@@ -73,17 +67,13 @@ QString passesCalendar(const CommandLine& options,
                        const std::vector<std::shared_ptr<SatelliteData>>& satellites,
                        const SettingsStore& settings, Diagnostics& diagnostics) {
     const PassSpan span = passSpan(options, settings);
-    const std::int32_t minimum = minimumElevation(options);
-    const VisibilityConditions conditions = conditionsOf(options);
-    std::vector<CalendarPass> events;
+    std::vector<std::shared_ptr<SatelliteData>> placed;
     for (const auto& satellite : satellites) {
-        if (!hasPositionAt(*satellite, span.from, diagnostics)) continue;
-        for (const auto& pass : passesBetween(*satellite, span.from, span.end, minimum)) {
-            const PassVisibility visibility(*satellite, *pass, conditions);
-            events.push_back(CalendarPass::of(*satellite, *pass, visibility));
-        }
+        if (hasPositionAt(*satellite, span.from, diagnostics)) placed.push_back(satellite);
     }
-    return passCalendar(events, settings.now());
+    return passCalendar(calendarPasses(placed, span.from, span.end, minimumElevation(options),
+                                       conditionsOf(options)),
+                        settings.now());
 }
 
 QString tonightCommand(const CommandLine& options, Diagnostics& diagnostics,
@@ -121,7 +111,7 @@ QString tonightCommand(const CommandLine& options, Diagnostics& diagnostics,
     const TonightList list = scanTonight(satellites, tonight);
     if (calendar) {
         std::vector<CalendarPass> events;
-        for (const TonightPass& pass : list.passes) events.push_back(calendarPassOf(pass));
+        for (const TonightPass& pass : list.passes) events.push_back(CalendarPass::of(pass));
         return passCalendar(events, appDelegate.now());
     }
     return tonightTable(list.passes).render(format);

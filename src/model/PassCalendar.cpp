@@ -6,7 +6,9 @@
 #include <cmath>
 
 #include "PassData.h"
+#include "PassListing.h"
 #include "SatelliteData.h"
+#include "TonightScan.h"
 
 namespace {
 
@@ -109,6 +111,24 @@ CalendarPass CalendarPass::of(const SatelliteData& satellite, const PassData& pa
     if (const PassCoordinate* highest = pass.highestElevationEntry()) entry.highest = *highest;
     entry.visible = visibility.visiblePart();
     return entry;
+}
+
+CalendarPass CalendarPass::of(const TonightPass& pass) {
+    return {pass.name,       pass.catalogNumber, pass.aos,     pass.los,
+            pass.aosAzimuth, pass.losAzimuth,    pass.highest, pass.visible};
+}
+
+std::vector<CalendarPass> calendarPasses(
+    const std::vector<std::shared_ptr<SatelliteData>>& satellites, Date from, Date end,
+    std::int32_t minimumElevation, const VisibilityConditions& conditions) {
+    std::vector<CalendarPass> events;
+    for (const auto& satellite : satellites) {
+        for (const auto& pass : passesBetween(*satellite, from, end, minimumElevation)) {
+            const PassVisibility visibility(*satellite, *pass, conditions);
+            events.push_back(CalendarPass::of(*satellite, *pass, visibility));
+        }
+    }
+    return events;
 }
 
 QString passCalendar(const std::vector<CalendarPass>& passes, Date stamp) {

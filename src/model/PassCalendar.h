@@ -5,6 +5,7 @@
 
 #include <QString>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <vector>
 
@@ -14,6 +15,7 @@
 
 class PassData;
 class SatelliteData;
+struct TonightPass;
 
 struct CalendarPass {
     QString name;
@@ -28,7 +30,15 @@ struct CalendarPass {
     // A listed pass with its visibility.
     static CalendarPass of(const SatelliteData& satellite, const PassData& pass,
                            const PassVisibility& visibility);
+    // A pass of tonight's list, visible by being listed.
+    static CalendarPass of(const TonightPass& pass);
 };
+
+// The passes of each satellite in turn, as passesBetween lists them from from to end, each with
+// its visibility under the conditions.
+std::vector<CalendarPass> calendarPasses(
+    const std::vector<std::shared_ptr<SatelliteData>>& satellites, Date from, Date end,
+    std::int32_t minimumElevation, const VisibilityConditions& conditions);
 
 // The whole file, lines ended by CR LF. stamp is the instant the file is made (DTSTAMP).
 QString passCalendar(const std::vector<CalendarPass>& passes, Date stamp);

@@ -2,6 +2,17 @@
 
 #include "SatelliteData.h"
 
+namespace {
+
+constexpr double unsetFuturePassSpan = 1728000.0;  // seconds: 20 days
+
+}  // namespace
+
+double futurePassSpan(double passTimetableDuration) {
+    const double span = passTimetableDuration * 24.0;
+    return span >= 1.0 ? span : unsetFuturePassSpan;
+}
+
 std::vector<std::shared_ptr<PassData>> passesBetween(SatelliteData& satellite, Date from, Date end,
                                                      std::int32_t minimumElevation) {
     std::vector<std::shared_ptr<PassData>> passes;

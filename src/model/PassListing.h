@@ -12,6 +12,10 @@
 
 class SatelliteData;
 
+// How far ahead future passes are listed, in seconds: the pass span setting (it holds days times
+// 3600) times 24, or 20 days while the setting is below one second (unset).
+double futurePassSpan(double passTimetableDuration);
+
 // Each pass is built from the set of the one before, starting at from; the list ends at the
 // first pass that rises after end. A search that finds no pass (none rises, or none reaches the
 // minimum elevation, within its ten days) goes on ten days later while that lies before end; a

@@ -40,7 +40,9 @@ TableViewCell augmentedNameCell(const QString& name, const ListRowText& text,
 
 }  // namespace
 
-FirstViewController::FirstViewController() : appDelegate_(SkelvorAppDelegate::shared()) {
+FirstViewController::FirstViewController()
+    : appDelegate_(SkelvorAppDelegate::shared()),
+      calendarExport_([this] { return calendarContent(); }) {
     setTitle(tr("Tracking"));
 }
 
@@ -53,7 +55,7 @@ void FirstViewController::loadView() {
     table_ = new TableView(TableViewStyle::plain);
     table_->setDataSource(this);
     table_->setDelegate(this);
-    setView(table_);
+    setView(calendarExport_.frame(table_));
 }
 
 void FirstViewController::viewDidLoad() {
@@ -145,6 +147,18 @@ std::pair<std::shared_ptr<PassData>, std::optional<VisiblePart>> FirstViewContro
     if (!watched) return {pass, visible};
     satellite.setNextPass(watched->pass);
     return {watched->pass, watched->visible};
+}
+
+CalendarExport::Content FirstViewController::calendarContent() const {
+    const QList<std::shared_ptr<SatelliteData>>& listed = appDelegate_->selectedSatellites();
+    if (listed.isEmpty()) {
+        return {{}, QString(), tr("The list is empty: choose satellites on the Satellites tab.")};
+    }
+    return {CalendarExport::futurePasses({listed.begin(), listed.end()}),
+            QStringLiteral("passes.ics"),
+            tr("No listed satellite has a pass that rises, reaches the minimum elevation and sets "
+               "within the next %n day(s).",
+               nullptr, CalendarExport::futureDays())};
 }
 
 void FirstViewController::didSelectRow(IndexPath path) {

@@ -3,7 +3,8 @@
 // the user opens a satellite's pass screen, the timeline or tonight's passes of the catalogue,
 // orders the list by next event, and deletes or moves rows. With the preference "Visible passes
 // only" each row shows the next pass that can be seen; with it or "Sunlight and shadow" a pass
-// that can be seen is marked with its visible part.
+// that can be seen is marked with its visible part. The listed satellites' passes over the span
+// of the details' future passes can be exported as a calendar.
 #pragma once
 
 #include <QCoreApplication>
@@ -11,6 +12,7 @@
 #include <memory>
 
 #include "BusyIndicator.h"
+#include "CalendarExport.h"
 #include "NotificationCenter.h"
 #include "PassVisibility.h"
 #include "TableView.h"
@@ -52,6 +54,7 @@ public:
     bool toggleEditing() override;
 
     TableView* tableView() const { return table_; }
+    CalendarExport& calendarExport() { return calendarExport_; }
     SegmentedControl* timelineEditButton() const { return timelineEditButton_; }
     bool isRefreshing() const { return refreshTimer_ && refreshTimer_->isValid(); }
     bool isBuildingTimeline() const { return newTimelineController_ != nullptr; }
@@ -71,6 +74,7 @@ private:
     void rebuildNextPasses();
     // A change of the position or a setting: the next passes are found again while shown.
     void preferencesAltered();
+    CalendarExport::Content calendarContent() const;
 
     SkelvorAppDelegate* appDelegate_;
     TableView* table_ = nullptr;
@@ -83,4 +87,5 @@ private:
     NotificationCenter::ObserverToken preferencesObserver_ = 0;
     bool shown_ = false;
     bool passesStale_ = false;
+    CalendarExport calendarExport_;
 };

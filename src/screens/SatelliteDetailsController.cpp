@@ -20,7 +20,6 @@ constexpr int commentSection = 1;
 constexpr int passSection = 2;
 constexpr int alertSection = 3;
 constexpr std::size_t maximumFuturePasses = 10;
-constexpr double defaultSpan = 1728000.0;  // seconds: 20 days
 
 const QString passTimePattern = QStringLiteral("dd-MMM HH:mm:ss");
 
@@ -71,7 +70,8 @@ TableViewCell commentCell(const std::optional<QString>& comments) {
 
 }  // namespace
 
-SatelliteDetailsController::SatelliteDetailsController() = default;
+SatelliteDetailsController::SatelliteDetailsController()
+    : calendarExport_([this] { return calendarContent(); }) {}
 
 SatelliteDetailsController::~SatelliteDetailsController() = default;
 
@@ -79,7 +79,7 @@ void SatelliteDetailsController::loadView() {
     displayTable_ = new TableView(TableViewStyle::grouped);
     displayTable_->setDataSource(this);
     displayTable_->setDelegate(this);
-    setView(displayTable_);
+    setView(calendarExport_.frame(displayTable_));
 }
 
 void SatelliteDetailsController::viewDidLoad() {
@@ -105,10 +105,8 @@ void SatelliteDetailsController::buildFuturePasses() {
     futurePasses_.clear();
     futureVisible_.clear();
     if (!targetSatellite_) return;
-    double span = appDelegate_->passTimetableDuration() * 24.0;
-    if (span < 1.0) span = defaultSpan;
     const Date now = appDelegate_->now();
-    const Date end = now + span;
+    const Date end = now + futurePassSpan(appDelegate_->passTimetableDuration());
     Date from = now;
     while (futurePasses_.size() < maximumFuturePasses && !(end < from)) {
         auto pass = std::make_shared<PassData>(*targetSatellite_, from,
@@ -309,6 +307,16 @@ void SatelliteDetailsController::didSelectRow(IndexPath path) {
                 targetSatellite_, futurePasses_.at(static_cast<std::size_t>(path.row))),
             true);
     }
+}
+
+CalendarExport::Content SatelliteDetailsController::calendarContent() const {
+    if (!targetSatellite_) return {};
+    const QString name = targetSatellite_->commonName();
+    return {CalendarExport::futurePasses({targetSatellite_}), name + QStringLiteral("-passes.ics"),
+            tr("No pass of %1 rises, reaches the minimum elevation and sets within the next %n "
+               "day(s).",
+               nullptr, CalendarExport::futureDays())
+                .arg(name)};
 }
 
 void SatelliteDetailsController::pushFrequencyEditor(int index) {

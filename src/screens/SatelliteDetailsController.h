@@ -1,7 +1,8 @@
 // The details screen of one satellite: the user's radio frequency records, the user's comment and
 // the satellite's future passes. The records can be added, changed, deleted, reordered and one of
 // them marked active; a future pass, with the part of it that can be seen, opens the pass screen
-// for it. A switch turns the satellite's pass alerts on and off.
+// for it. A switch turns the satellite's pass alerts on and off. The satellite's passes over the
+// span of the future passes can be exported as a calendar.
 #pragma once
 
 #include <QCoreApplication>
@@ -9,6 +10,7 @@
 #include <optional>
 #include <vector>
 
+#include "CalendarExport.h"
 #include "PassVisibility.h"
 #include "TableViewInterfaces.h"
 #include "ViewController.h"
@@ -50,6 +52,7 @@ public:
     void activateFrequency(int index);
     // Turns the satellite's pass alerts on or off.
     void toggleAlerts();
+    CalendarExport& calendarExport() { return calendarExport_; }
 
     TableView* displayTable() const { return displayTable_; }
     const std::shared_ptr<SatelliteData>& targetSatellite() const { return targetSatellite_; }
@@ -68,10 +71,12 @@ private:
     void removeRecord(int index);
     void pushFrequencyEditor(int index);
     void pushCommentEditor();
+    CalendarExport::Content calendarContent() const;
 
     SkelvorAppDelegate* appDelegate_ = nullptr;
     TableView* displayTable_ = nullptr;
     std::shared_ptr<SatelliteData> targetSatellite_;
     std::vector<std::shared_ptr<PassData>> futurePasses_;
     std::vector<std::optional<VisiblePart>> futureVisible_;  // of each future pass
+    CalendarExport calendarExport_;
 };

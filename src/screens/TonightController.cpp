@@ -8,7 +8,9 @@
 #include "SkelvorAppDelegate.h"
 #include "TableView.h"
 
-TonightController::TonightController() : appDelegate_(SkelvorAppDelegate::shared()) {
+TonightController::TonightController()
+    : appDelegate_(SkelvorAppDelegate::shared()),
+      calendarExport_([this] { return calendarContent(); }) {
     setTitle(tr("Tonight"));
 }
 
@@ -16,7 +18,7 @@ void TonightController::loadView() {
     table_ = new TableView(TableViewStyle::plain);
     table_->setDataSource(this);
     table_->setDelegate(this);
-    setView(table_);
+    setView(calendarExport_.frame(table_));
 }
 
 void TonightController::viewWillAppear(bool) {
@@ -56,6 +58,14 @@ TableViewCell TonightController::cellForRow(IndexPath path) {
                                       .arg(std::lround(pass.visible.highest.elevation)),
                                   TextStyle::body, CellColour::accent));
     return cell;
+}
+
+CalendarExport::Content TonightController::calendarContent() const {
+    std::vector<CalendarPass> passes;
+    for (const TonightPass& pass : tonight_.passes) passes.push_back(CalendarPass::of(pass));
+    return {std::move(passes), QStringLiteral("tonight.ics"),
+            tonight_.night ? tr("No satellite of the catalogue can be seen tonight.")
+                           : tr("There is no night here today, so no pass can be seen.")};
 }
 
 void TonightController::didSelectRow(IndexPath path) {

@@ -1,11 +1,13 @@
 // Tonight: every visible pass of every satellite in the catalogue from dusk to dawn at the
 // observer, in time order, each row the satellite's name, when it can be seen and how high it
 // climbs then; a row opens the pass on the pass screen. The list is made when the screen
-// appears, with the minimum elevation and darkness of the settings.
+// appears, with the minimum elevation and darkness of the settings. The listed passes can be
+// exported as a calendar.
 #pragma once
 
 #include <QCoreApplication>
 
+#include "CalendarExport.h"
 #include "TableViewInterfaces.h"
 #include "TonightScan.h"
 #include "ViewController.h"
@@ -31,12 +33,16 @@ public:
 
     const TonightList& tonight() const { return tonight_; }
     TableView* tableView() const { return table_; }
+    CalendarExport& calendarExport() { return calendarExport_; }
 
 protected:
     void loadView() override;
 
 private:
+    CalendarExport::Content calendarContent() const;
+
     SkelvorAppDelegate* appDelegate_;
     TableView* table_ = nullptr;
     TonightList tonight_;
+    CalendarExport calendarExport_;
 };

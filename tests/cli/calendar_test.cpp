@@ -4,32 +4,18 @@
 // splitting a character, and text values escaped so that they read back exactly.
 #include <gtest/gtest.h>
 
-#include <QDir>
-#include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 
 #include "PassCalendar.h"
+#include "calendar_reader.h"
 #include "cli_support.h"
 
 namespace {
 
 const QString leo = QStringLiteral(":/sample-server/NORAD/elements/sample-leo.txt");
 const QStringList north{"--lat", "52", "--lon", "-1.5"};
-constexpr int parser_ms = 30000;
 
-// The events as the parser reads them; fails the test when it rejects the file.
-QJsonArray parsed(const QString& calendar) {
-    const TextFile file(calendar);
-    QProcess python;
-    python.start(QStringLiteral(SKELVOR_PYTHON3),
-                 {QStringLiteral(SKELVOR_CALENDAR_CHECK), file.path()});
-    EXPECT_TRUE(python.waitForFinished(parser_ms));
-    EXPECT_EQ(python.exitCode(), 0) << python.readAllStandardError().toStdString();
-    return QJsonDocument::fromJson(python.readAllStandardOutput()).array();
-}
+QJsonArray parsed(const QString& calendar) { return calendarEvents(TextFile(calendar).path()); }
 
 // The CSV rows' column by its header name.
 QStringList column(const QString& csv, const QString& name) {
@@ -51,7 +37,7 @@ QString toSecond(const QString& iso) {
 class Calendar : public testing::Test {
 protected:
     void SetUp() override {
-        if (!QFileInfo(QStringLiteral(SKELVOR_PYTHON3)).isExecutable()) {
+        if (!canReadCalendars()) {
             GTEST_SKIP() << "no python3 to read the calendar with";
         }
     }

@@ -1,7 +1,7 @@
 // Saves a picture of every screen of the application, driven as a user would drive it, on the
 // bundled sample element sets loaded through the sample server: the list, a pass under way on
-// the radar plot, the footprint map, the details and the frequency editor, the timeline, the
-// categories, a category's satellites, the search, the preferences and the help; then the radio
+// the radar plot, the footprint map, the details and the frequency editor, the timeline, Tonight,
+// the categories, a category's satellites, the search, the preferences and the help; then the radio
 // and rotator settings after a transmitter import, the choice of update categories, the details
 // and the editor of imported records, and the pass screen tracking with the hamlib daemons'
 // dummy models when they are installed. With
@@ -188,6 +188,9 @@ void tour(MainInterface& tabs, Photographer& camera) {
     list->timelineEditButton()->clickSegment(0);
     if (!QTest::qWaitFor([&] { return tracking->count() == 2; }, 30000)) return;
     camera.take(QStringLiteral("timeline"));
+    tracking->popViewControllerAnimated(true);
+    list->timelineEditButton()->clickSegment(2);
+    camera.take(QStringLiteral("tonight"));
     tracking->popViewControllerAnimated(true);
 
     tabs.setCurrentIndex(MainInterface::satellites);
