@@ -99,11 +99,9 @@ std::vector<CalendarPass> CalendarExport::futurePasses(
     const SkelvorAppDelegate* appDelegate = SkelvorAppDelegate::shared();
     const Date now = appDelegate->now();
     const std::int32_t minimum = appDelegate->minimumPathElevation();
-    const VisibilityConditions conditions{appDelegate->watchSettings().darknessElevation,
-                                          static_cast<double>(minimum)};
     return calendarPasses(satellites, now,
                           now + futurePassSpan(appDelegate->passTimetableDuration()), minimum,
-                          conditions);
+                          appDelegate->watchSettings().conditions(static_cast<double>(minimum)));
 }
 
 int CalendarExport::futureDays() {

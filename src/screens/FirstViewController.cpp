@@ -137,8 +137,8 @@ std::pair<std::shared_ptr<PassData>, std::optional<VisiblePart>> FirstViewContro
     std::shared_ptr<PassData> pass = satellite.nextPass();
     const WatchSettings& watch = appDelegate_->watchSettings();
     if (!watch.marksVisibility()) return {pass, std::nullopt};
-    const VisibilityConditions conditions{
-        watch.darknessElevation, static_cast<double>(appDelegate_->minimumPathElevation())};
+    const VisibilityConditions conditions =
+        watch.conditions(static_cast<double>(appDelegate_->minimumPathElevation()));
     std::optional<VisiblePart> visible = PassVisibility(satellite, *pass, conditions).visiblePart();
     if (visible || !watch.visiblePassesOnly) return {pass, visible};
     const std::optional<WatchedPass> watched =

@@ -113,8 +113,8 @@ void SatelliteDetailsController::buildFuturePasses() {
                                                appDelegate_->minimumPathElevation());
         if (!pass->aos() || !pass->los()) return;
         from = *pass->los();
-        const VisibilityConditions conditions{appDelegate_->watchSettings().darknessElevation,
-                                              double(appDelegate_->minimumPathElevation())};
+        const VisibilityConditions conditions = appDelegate_->watchSettings().conditions(
+            static_cast<double>(appDelegate_->minimumPathElevation()));
         futureVisible_.push_back(
             appDelegate_->watchSettings().marksVisibility()
                 ? PassVisibility(*targetSatellite_, *pass, conditions).visiblePart()
