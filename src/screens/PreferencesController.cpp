@@ -62,6 +62,10 @@ PreferencesController::PreferencesController() : appDelegate_(SkelvorAppDelegate
     setTitle(tr("Preferences"));
 }
 
+PreferencesController::~PreferencesController() {
+    if (observer_) NotificationCenter::defaultCenter().removeObserver(observer_);
+}
+
 void PreferencesController::loadView() {
     const settings_form::ScrollingForm form = settings_form::makeScrollingForm();
     scroller_ = form.scroller;
@@ -202,6 +206,14 @@ bool PreferencesController::eventFilter(QObject* watched, QEvent* event) {
     return ViewController::eventFilter(watched, event);
 }
 
+// A fix from the location service moves the observer while the screen is open: the position
+// fields follow it.
+void PreferencesController::viewDidLoad() {
+    observer_ = NotificationCenter::defaultCenter().addObserver(
+        SkelvorAppDelegate::preferencesAlteredNotification,
+        [this](const Notification&) { showObserver(); });
+}
+
 void PreferencesController::viewWillAppear(bool animated) {
     ViewController::viewWillAppear(animated);
     showSettings();
@@ -226,16 +238,20 @@ void PreferencesController::showSettings() {
     darkness_->setText(preferences::numberText(watch.darknessElevation));
 }
 
+// A field the user is typing in keeps the text typed so far.
 void PreferencesController::showObserver() {
+    const auto show = [](TextField& field, const QString& text) {
+        if (!field.isModified()) field.setText(text);
+    };
     useLocationServiceSwitch_->setOn(appDelegate_->positionChoice() ==
                                      PositionChoice::locationService);
-    longitude_->setText(shownCoordinate(Axis::longitude));
-    latitude_->setText(shownCoordinate(Axis::latitude));
+    show(*longitude_, shownCoordinate(Axis::longitude));
+    show(*latitude_, shownCoordinate(Axis::latitude));
     const engine::geodetic_point_t observer = appDelegate_->observer_geodetic();
-    altitude_->setText(QString::number(std::round(observer.alt * metresPerKilometre), 'f', 0));
-    locator_->setText(maidenhead::locatorFor(observer.lat / radians_per_degree,
-                                             observer.lon / radians_per_degree, shownLocatorLength)
-                          .value_or(QString()));
+    show(*altitude_, QString::number(std::round(observer.alt * metresPerKilometre), 'f', 0));
+    show(*locator_, maidenhead::locatorFor(observer.lat / radians_per_degree,
+                                           observer.lon / radians_per_degree, shownLocatorLength)
+                        .value_or(QString()));
 }
 
 QString PreferencesController::shownCoordinate(Axis axis) const {

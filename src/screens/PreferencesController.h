@@ -13,6 +13,7 @@
 #include <map>
 
 #include "CoordinateText.h"
+#include "NotificationCenter.h"
 #include "ScrollView.h"
 #include "Switch.h"
 #include "TextField.h"
@@ -28,6 +29,7 @@ class PreferencesController : public ViewController {
 
 public:
     PreferencesController();
+    ~PreferencesController() override;
 
     void viewWillAppear(bool animated) override;
 
@@ -60,6 +62,7 @@ public:
 
 protected:
     void loadView() override;
+    void viewDidLoad() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -117,6 +120,7 @@ private:
     QPointer<Switch> sunlightSwitch_;
     QPointer<Switch> alertVisibleOnlySwitch_;
     QPointer<TextField> alertLeadTime_;
+    NotificationCenter::ObserverToken observer_ = 0;
     QPointer<TextField> darkness_;
     QPointer<Switch> useLocationServiceSwitch_;
     QPointer<QPushButton> updateButton_;

@@ -296,3 +296,15 @@ TEST_F(PreferencesScreen, ATypedPositionIsFixedUntilTheLocationServiceIsChosenAg
     EXPECT_EQ(readPositionChoice(app.positionChoicePath()), PositionChoice::locationService);
     EXPECT_NEAR(observerLatitudeDegrees(), 48.5, 1e-9) << "kept until a fix comes";
 }
+
+// A fix from the location service while the screen is open shows at once, except in a field the
+// user is typing in.
+TEST_F(PreferencesScreen, AFixWhileOpenMovesThePositionFieldsButNotTheOneBeingTyped) {
+    preferences->altitude()->setFocus();
+    preferences->altitude()->setText(QStringLiteral("12"));
+    preferences->altitude()->setModified(true);
+    app.locationUpdated({Location{-33.86, 151.21, 40.0}, now});
+    EXPECT_EQ(preferences->latitude()->text(), QStringLiteral("-33° 51' 36.00\""));
+    EXPECT_EQ(preferences->locator()->text(), QStringLiteral("QF56od"));
+    EXPECT_EQ(preferences->altitude()->text(), QStringLiteral("12"));
+}
