@@ -56,6 +56,7 @@ bool StationControl::isTracking() const {
 
 QString StationControl::startTracking(std::shared_ptr<SatelliteData> satellite) {
     stopTracking();
+    retireSession();
     const bool useRadio = settings_.radio.enabled;
     const bool useRotator = settings_.rotator.enabled;
     if (!useRadio && !useRotator) {
@@ -82,21 +83,25 @@ QString StationControl::startTracking(std::shared_ptr<SatelliteData> satellite) 
         rig_.close();
         rotator_.close();
         rigInUse_ = rotatorInUse_ = false;
+        emit trackingChanged();
     });
     session_->start(milliseconds(std::min(settings_.radio.interval, settings_.rotator.interval)));
     emit trackingChanged();
     return QString();
 }
 
+// The session stays, stopped, as the last one: the pass screen tells so.
 void StationControl::stopTracking() {
+    if (session_) session_->stop();
+}
+
+// The last session may be the sender of the signal that led here: it goes once that is over,
+// or with this object, whichever comes first.
+void StationControl::retireSession() {
     if (!session_) return;
-    session_->stop();
-    // The old session may be the sender of the signal that led here: it goes once that is
-    // over, or with this object, whichever comes first.
     TrackingSession* old = session_.release();
     old->setParent(this);
     old->deleteLater();
-    emit trackingChanged();
 }
 
 QUrl StationControl::transmitterSource() const {

@@ -70,6 +70,7 @@ signals:
 
 private:
     void applyTransmitters(const QByteArray& json);
+    void retireSession();
 
     SkelvorAppDelegate& appDelegate_;
     QString settingsPath_;

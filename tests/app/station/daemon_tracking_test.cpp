@@ -248,5 +248,7 @@ TEST(StationControl, StartsAndStopsTrackingFromTheSettings) {
 
     station.stopTracking();
     EXPECT_FALSE(station.isTracking());
-    EXPECT_EQ(station.tracking(), nullptr);
+    ASSERT_TRUE(station.tracking()) << "kept as the last session until the next starts";
+    EXPECT_EQ(station.tracking()->status().phase, TrackingSession::Phase::stopped);
+    EXPECT_FALSE(station.rigConnection());
 }

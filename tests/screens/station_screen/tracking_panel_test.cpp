@@ -144,9 +144,9 @@ TEST_F(TrackingBlock, TracksWithTheDaemonsAndShowsWhatTheyTook) {
 
     panel->trackButton()->click();
     EXPECT_EQ(panel->trackButton()->text(), QStringLiteral("Start tracking"));
-    EXPECT_EQ(panel->phase()->text(),
-              QStringLiteral("Sends this pass to the radio and the rotator."));
-    EXPECT_TRUE(panel->details()->isHidden());
+    EXPECT_EQ(panel->phase()->text(), QStringLiteral("Tracking stopped."));
+    EXPECT_TRUE(details().startsWith(QStringLiteral("Down ") + shown)) << "what they last took";
+    EXPECT_FALSE(details().contains(QStringLiteral("connected")));
     EXPECT_FALSE(app.station().isTracking());
 }
 
