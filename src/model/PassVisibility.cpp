@@ -8,6 +8,7 @@
 #include "PassData.h"
 #include "SatelliteData.h"
 #include "SettingsStore.h"
+#include "Sightline.h"
 #include "SunAndMoon.h"
 
 namespace {
@@ -35,17 +36,10 @@ enum Condition { high, lit, dark, condition_count };
 struct PassVisibility::State {
     Date t;
     double elevation;     // degrees
-    double azimuth;       // degrees
-    double altitude;      // km
     double range;         // km
     double shadowMargin;  // radians, as EarthShadow::margin
     Illumination illumination;
     double sunElevation;  // degrees
-
-    PassCoordinate place() const {
-        return {static_cast<float>(azimuth), static_cast<float>(elevation),
-                static_cast<float>(altitude), t};
-    }
 };
 
 // The predictions of one pass: the state at any instant, how long each condition surely holds
@@ -54,22 +48,25 @@ class PassVisibility::Scan {
 public:
     Scan(SatelliteData& satellite, const VisibilityConditions& conditions)
         : satellite_(satellite),
+          sight_(satellite),
           conditions_(conditions),
           observer_(satellite.appDelegate()->observer_geodetic()),
           bounds_(OrbitBounds::of(satellite.satelliteData())) {}
 
     State at(Date t) {
-        satellite_.predictLocationAt(t);
+        const Sightline::Look look = sight_.at(t);
         const SunAndMoon::Sun sun = SunAndMoon::sunFor(observer_, t);
-        const EarthShadow shadow(satellite_.satelliteData().pos, sun.position);
-        return {t,
-                satellite_.elevation(),
-                satellite_.azimuth(),
-                satellite_.altitude(),
-                satellite_.range(),
-                shadow.margin(),
-                shadow.illumination(),
-                sun.elevation};
+        const EarthShadow shadow(look.position, sun.position);
+        return {
+            t, look.elevation, look.range, shadow.margin(), shadow.illumination(), sun.elevation};
+    }
+
+    // Where the satellite stands at the state's instant, by a full prediction.
+    PassCoordinate place(const State& s) {
+        satellite_.predictLocationAt(s.t);
+        return {static_cast<float>(satellite_.azimuth()),
+                static_cast<float>(satellite_.elevation()),
+                static_cast<float>(satellite_.altitude()), s.t};
     }
 
     // Within the pass, elevations at or above 0 are the whole pass from rise to set.
@@ -152,6 +149,7 @@ public:
 
 private:
     SatelliteData& satellite_;
+    Sightline sight_;  // for the looks and the narrowing
     VisibilityConditions conditions_;
     engine::geodetic_point_t observer_;
     OrbitBounds bounds_;
@@ -187,11 +185,12 @@ PassVisibility::PassVisibility(SatelliteData& satellite, const PassData& pass,
 PassVisibility::PassVisibility(SatelliteData& satellite, const PassOutline& outline,
                                const VisibilityConditions& conditions) {
     Scan scan(satellite, conditions);
-    // The looking points with the highest point among them, in time order.
+    // The looking points (in time order) with the highest point among them.
     std::vector<Date> points = outline.lookingPoints;
-    points.push_back(*outline.highest.date);
-    std::sort(points.begin(), points.end());
-    points.erase(std::unique(points.begin(), points.end()), points.end());
+    const auto later = std::lower_bound(points.begin(), points.end(), *outline.highest.date);
+    if (later == points.end() || *later != *outline.highest.date) {
+        points.insert(later, *outline.highest.date);
+    }
 
     // Walk the points, passing over those that the hold time shows cannot differ.
     std::vector<Flip> flips;
@@ -206,7 +205,7 @@ PassVisibility::PassVisibility(SatelliteData& satellite, const PassOutline& outl
             if (scan.holds(c, from) == scan.holds(c, to)) continue;
             const State after = scan.flip(c, from, to);
             flips.push_back({after.t, c, scan.holds(c, to)});
-            if (c == lit) crossings_.push_back({after.t, !scan.holds(lit, to), after.place()});
+            if (c == lit) crossings_.push_back({after.t, !scan.holds(lit, to), scan.place(after)});
         }
         looked.push_back(to);
         i = next;
@@ -267,7 +266,7 @@ PassVisibility::PassVisibility(SatelliteData& satellite, const PassOutline& outl
                 search.narrow();
             }
         }
-        part.highest = best->place();
+        part.highest = scan.place(*best);
     }
     visiblePart_ = part;
 }

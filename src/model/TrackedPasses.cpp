@@ -29,15 +29,16 @@ constexpr int max_extreme_steps = 40;
 
 TrackedPasses::TrackedPasses(SatelliteData& satellite, const VisibilityConditions& conditions)
     : satellite_(satellite),
+      sight_(satellite),
       conditions_(conditions),
       observer_(satellite.appDelegate()->observer_geodetic()),
       bounds_(OrbitBounds::of(satellite.satelliteData())) {}
 
 SkySample TrackedPasses::sampleAt(Date t) {
-    satellite_.predictLocationAt(t);
+    const Sightline::Look look = sight_.at(t);
     const SunAndMoon::Sun sun = SunAndMoon::sunFor(observer_, t);
-    return {t, satellite_.elevation(), satellite_.range(),
-            EarthShadow(satellite_.satelliteData().pos, sun.position).margin(), sun.elevation};
+    return {t, look.elevation, look.range, EarthShadow(look.position, sun.position).margin(),
+            sun.elevation};
 }
 
 // Degrees a second: the line of sight turns at most at (speed + observer's speed) / range.
@@ -114,8 +115,7 @@ Date TrackedPasses::crossing(const SkySample& below, const SkySample& above) {
     for (int i = 0; i < max_crossing_steps && std::fabs(b - a) > crossing_resolution; ++i) {
         double c = (a * fb - b * fa) / (fb - fa);
         if (!(std::min(a, b) < c && c < std::max(a, b))) c = (a + b) / 2.0;
-        satellite_.predictLocationAt(below.t + c);
-        const double fc = satellite_.elevation();
+        const double fc = sight_.at(below.t + c).elevation;
         if (!std::isfinite(fc)) break;
         if ((fc < 0.0) == (fa < 0.0)) {
             a = c;
@@ -144,10 +144,7 @@ PassCoordinate TrackedPasses::highest(const std::vector<SkySample>& samples, std
         Date t;
         double elevation;
     };
-    const auto probe = [this](Date t) {
-        satellite_.predictLocationAt(t);
-        return Probe{t, satellite_.elevation()};
-    };
+    const auto probe = [this](Date t) { return Probe{t, sight_.at(t).elevation}; };
     const Date low = top > first ? samples[top - 1].t : rise;
     const Date high = top < last ? samples[top + 1].t : set;
     const Probe best = brentHighest(

@@ -11,6 +11,7 @@
 #include "Date.h"
 #include "OrbitBounds.h"
 #include "PassVisibility.h"
+#include "Sightline.h"
 #include "records.h"
 
 class SatelliteData;
@@ -45,6 +46,7 @@ private:
                            std::size_t last, Date rise, Date set);
 
     SatelliteData& satellite_;
+    Sightline sight_;  // for the probes of the searches
     VisibilityConditions conditions_;
     engine::geodetic_point_t observer_;
     OrbitBounds bounds_;
