@@ -16,9 +16,10 @@ namespace {
 constexpr double degrees_per_radian = 57.29577951308232;
 constexpr double observer_speed = 0.5;  // km/s: the Earth's turning at the equator, and more
 constexpr double sun_rate = 0.005;      // degrees a second: at most 15 degrees an hour
-// Rises and sets are narrowed until the bracket is a millisecond wide; the highest point and
-// hidden peaks and dips to a second.
-constexpr double crossing_resolution = 0.001;  // seconds
+// Rises and sets are narrowed until the bracket is a tenth of a second wide: ten times finer
+// than the seconds they are shown in, and than the horizon searches place them; the highest
+// point and hidden peaks and dips to a second.
+constexpr double crossing_resolution = 0.1;  // seconds
 constexpr int max_crossing_steps = 60;
 constexpr double extreme_resolution = 1.0;  // seconds
 constexpr double extreme_spread = 0.002;    // degrees between the best points at a sharp peak

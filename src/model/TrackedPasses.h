@@ -3,7 +3,7 @@
 // set and the highest point, which are then narrowed by the satellite's own predictions. A
 // pass that could rise and set between two samples, or a dip below the horizon between two,
 // is looked for wherever the fastest the elevation can change allows one. The passes are
-// those the horizon searches find, their rise and set placed within a millisecond.
+// those the horizon searches find, their rise and set placed within a tenth of a second.
 #pragma once
 
 #include <vector>

@@ -23,8 +23,8 @@ namespace {
 
 // The one-satellite search places a rise or set where the elevation is within what it changes
 // in about a second of the horizon (1.1 s off for the slow set of one Tundra orbit here);
-// tonight places them within a millisecond. The highest point of a slow pass is flat: its time
-// is loose, its elevation is not, so tonight's highest point is checked by the height the
+// tonight places them within a tenth of a second. The highest point of a slow pass is flat: its
+// time is loose, its elevation is not, so tonight's highest point is checked by the height the
 // satellite has there.
 constexpr double time_agreement = 1.5;    // seconds
 constexpr double peak_agreement = 0.005;  // degrees
