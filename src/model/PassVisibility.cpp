@@ -32,16 +32,6 @@ enum Condition { high, lit, dark, condition_count };
 
 }  // namespace
 
-// What the visibility depends on at one instant.
-struct PassVisibility::State {
-    Date t;
-    double elevation;     // degrees
-    double range;         // km
-    double shadowMargin;  // radians, as EarthShadow::margin
-    Illumination illumination;
-    double sunElevation;  // degrees
-};
-
 // The predictions of one pass: the state at any instant, how long each condition surely holds
 // its value, and the instant at which a condition changes between two states.
 class PassVisibility::Scan {
@@ -53,12 +43,11 @@ public:
           observer_(satellite.appDelegate()->observer_geodetic()),
           bounds_(OrbitBounds::of(satellite.satelliteData())) {}
 
-    State at(Date t) {
-        const Sightline::Look look = sight_.at(t);
-        const SunAndMoon::Sun sun = SunAndMoon::sunFor(observer_, t);
-        const EarthShadow shadow(look.position, sun.position);
-        return {
-            t, look.elevation, look.range, shadow.margin(), shadow.illumination(), sun.elevation};
+    State at(Date t) { return seenAt(t).state; }
+
+    SkyLight lightAt(Date t) {
+        const Seen seen = seenAt(t);
+        return {seen.illumination, holds(lit, seen.state), holds(dark, seen.state)};
     }
 
     // Where the satellite stands at the state's instant, by a full prediction.
@@ -86,8 +75,6 @@ public:
     }
 
     bool visible(const State& s) const { return holds(high, s) && holds(lit, s) && holds(dark, s); }
-
-    SkyLight light(const State& s) const { return {s.illumination, holds(lit, s), holds(dark, s)}; }
 
     // Seconds from s during which no condition can change. The line of sight turns at most at
     // (speed + observer's speed) / range, which holds while the range has not shrunk by more
@@ -148,6 +135,19 @@ public:
     }
 
 private:
+    struct Seen {
+        State state;
+        Illumination illumination;
+    };
+
+    Seen seenAt(Date t) {
+        const Sightline::Look look = sight_.at(t);
+        const SunAndMoon::Sun sun = SunAndMoon::sunFor(observer_, t);
+        const EarthShadow shadow(look.position, sun.position);
+        return {{t, look.elevation, look.range, shadow.margin(), sun.elevation},
+                shadow.illumination()};
+    }
+
     SatelliteData& satellite_;
     Sightline sight_;  // for the looks and the narrowing
     VisibilityConditions conditions_;
@@ -168,7 +168,7 @@ struct Flip {
 std::optional<PassOutline> PassOutline::of(const PassData& pass) {
     const PassCoordinate* highest = pass.highestElevationEntry();
     if (!pass.aos() || !pass.los() || !highest || !highest->date) return std::nullopt;
-    PassOutline outline{*pass.aos(), *pass.los(), *highest, {}};
+    PassOutline outline{*pass.aos(), *pass.los(), *highest, {}, {}};
     for (std::int32_t i = 0; i < pass.passItemCount(); ++i) {
         if (const auto date = pass.passItemAtIndex(i).date) outline.lookingPoints.push_back(*date);
     }
@@ -192,15 +192,25 @@ PassVisibility::PassVisibility(SatelliteData& satellite, const PassOutline& outl
         points.insert(later, *outline.highest.date);
     }
 
+    // The state at a point of the walk: the sample made there when there is one.
+    std::size_t known = 0;
+    const auto stateAt = [&](Date t) {
+        while (known < outline.samples.size() && outline.samples[known].t < t) ++known;
+        if (known < outline.samples.size() && outline.samples[known].t == t) {
+            return outline.samples[known];
+        }
+        return scan.at(t);
+    };
+
     // Walk the points, passing over those that the hold time shows cannot differ.
     std::vector<Flip> flips;
-    std::vector<State> looked{scan.at(points.front())};
+    std::vector<State> looked{stateAt(points.front())};
     for (std::size_t i = 0; i + 1 < points.size();) {
         const State& from = looked.back();
         const Date reach = from.t + scan.holdTime(from);
         std::size_t next = i + 1;
         while (next + 1 < points.size() && !(reach < points[next + 1])) ++next;
-        const State to = scan.at(points[next]);
+        const State to = stateAt(points[next]);
         for (const Condition c : {high, lit, dark}) {
             if (scan.holds(c, from) == scan.holds(c, to)) continue;
             const State after = scan.flip(c, from, to);
@@ -274,7 +284,7 @@ PassVisibility::PassVisibility(SatelliteData& satellite, const PassOutline& outl
 SkyLight PassVisibility::lightAt(SatelliteData& satellite, Date date,
                                  const VisibilityConditions& conditions) {
     Scan scan(satellite, conditions);
-    return scan.light(scan.at(date));
+    return scan.lightAt(date);
 }
 
 std::vector<SkyLight> PassVisibility::sampleLights(SatelliteData& satellite, const PassData& pass,
@@ -283,7 +293,7 @@ std::vector<SkyLight> PassVisibility::sampleLights(SatelliteData& satellite, con
     const Date now = satellite.appDelegate()->now();
     std::vector<SkyLight> lights;
     for (std::int32_t i = 0; i < pass.passItemCount(); ++i) {
-        lights.push_back(scan.light(scan.at(pass.passItemAtIndex(i).date.value_or(now))));
+        lights.push_back(scan.lightAt(pass.passItemAtIndex(i).date.value_or(now)));
     }
     return lights;
 }

@@ -170,10 +170,23 @@ std::vector<PassOutline> TrackedPasses::mayBeSeen(std::vector<SkySample> samples
         if (!chance(samples, first - 1, last + 1)) continue;
         const Date rise = crossing(samples[first - 1], samples[first]);
         const Date set = crossing(samples[last + 1], samples[last]);
-        // Looked at as a sampled pass is: a minute apart from the rise, and at the set.
-        PassOutline outline{rise, set, highest(samples, first, last, rise, set), {}};
-        for (Date t = rise; t < set; t = t + sample_interval) outline.lookingPoints.push_back(t);
-        outline.lookingPoints.push_back(set);
+        // Looked at as a sampled pass is, at most a minute apart from the rise to the set: at the
+        // samples within the pass, which are used as they are, and in between where they lie
+        // farther apart.
+        PassOutline outline{rise, set, highest(samples, first, last, rise, set), {rise}, {}};
+        const auto lookUpTo = [&outline](Date t) {
+            for (Date p = outline.lookingPoints.back() + sample_interval; p < t;
+                 p = p + sample_interval) {
+                outline.lookingPoints.push_back(p);
+            }
+            outline.lookingPoints.push_back(t);
+        };
+        for (std::size_t k = first; k <= last; ++k) {
+            if (!(rise < samples[k].t && samples[k].t < set)) continue;
+            lookUpTo(samples[k].t);
+            outline.samples.push_back(samples[k]);
+        }
+        lookUpTo(set);
         passes.push_back(std::move(outline));
     }
     return passes;

@@ -16,15 +16,6 @@
 
 class SatelliteData;
 
-// The satellite and the Sun at one instant, as the visibility of a pass depends on them.
-struct SkySample {
-    Date t;
-    double elevation;     // degrees
-    double range;         // km
-    double shadowMargin;  // radians, as EarthShadow::margin
-    double sunElevation;  // degrees
-};
-
 class TrackedPasses {
 public:
     TrackedPasses(SatelliteData& satellite, const VisibilityConditions& conditions);
