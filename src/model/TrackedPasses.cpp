@@ -35,9 +35,10 @@ TrackedPasses::TrackedPasses(SatelliteData& satellite, const VisibilityCondition
       observer_(satellite.appDelegate()->observer_geodetic()),
       bounds_(OrbitBounds::of(satellite.satelliteData())) {}
 
-SkySample TrackedPasses::sampleAt(Date t) {
+SkySample TrackedPasses::sampleAt(Date t) { return sampleAt(t, SunAndMoon::sunFor(observer_, t)); }
+
+SkySample TrackedPasses::sampleAt(Date t, const SunAndMoon::Sun& sun) {
     const Sightline::Look look = sight_.at(t);
-    const SunAndMoon::Sun sun = SunAndMoon::sunFor(observer_, t);
     return {t, look.elevation, look.range, EarthShadow(look.position, sun.position).margin(),
             sun.elevation};
 }

@@ -12,6 +12,7 @@
 #include "OrbitBounds.h"
 #include "PassVisibility.h"
 #include "Sightline.h"
+#include "SunAndMoon.h"
 #include "records.h"
 
 class SatelliteData;
@@ -20,8 +21,9 @@ class TrackedPasses {
 public:
     TrackedPasses(SatelliteData& satellite, const VisibilityConditions& conditions);
 
-    // The satellite predicted at t.
+    // The satellite predicted at t; with the Sun there when it is known.
     SkySample sampleAt(Date t);
+    SkySample sampleAt(Date t, const SunAndMoon::Sun& sun);
 
     // The passes that rise and set within the samples (in time order), as outlines whose
     // looking points are the samples within them; only those that bounds on the conditions'
