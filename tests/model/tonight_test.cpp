@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "BrentSearch.h"
 #include "ElementFile.h"
 #include "NightWindow.h"
 #include "PassData.h"
@@ -172,6 +173,33 @@ TEST(Tonight, TheNightRunsFromDuskToDawnAtTheDarknessElevation) {
     const std::optional<Night> polar = nightAt(arctic, epoch + 15 * 86400.0, -6.0);
     ASSERT_TRUE(polar);
     EXPECT_NEAR(polar->dawn - polar->dusk, 2 * 86400.0, 1.0);
+}
+
+// A pass nearly overhead peaks sharply: its elevation turns at the zenith within a second. The
+// highest point is found to the spread wherever the samples put the peak, also where the first
+// best points stand alike on either side of it (as one pass 0.48 degrees from the zenith did).
+TEST(Tonight, HighestPointOfASharpPeak) {
+    struct Probe {
+        Date t;
+        double elevation;
+    };
+    constexpr double spread = 0.002;                  // degrees, as tonight's highest point
+    for (const double miss : {0.1, 0.48, 2.0}) {      // degrees from the zenith
+        for (const double rate : {0.3, 0.75, 1.5}) {  // degrees a second across the sky
+            for (double apex = -29.5; apex < 30.0; apex += 0.37) {  // seconds from the sample
+                const auto elevation = [&](Date t) {
+                    const double across = rate * (t - epoch - apex);
+                    return 90.0 - std::sqrt(miss * miss + across * across);
+                };
+                const auto probe = [&](Date t) { return Probe{t, elevation(t)}; };
+                const Probe best = brentHighest(
+                    epoch - 60.0, epoch + 60.0, probe(epoch), probe,
+                    [](const Probe& p) { return p.elevation; }, 1.0, spread, 40);
+                EXPECT_NEAR(best.elevation, 90.0 - miss, spread)
+                    << miss << " degrees off, " << rate << " degrees/s, apex at " << apex;
+            }
+        }
+    }
 }
 
 // The batch gives each record what a prediction of it alone gives, to the last bit.
