@@ -108,6 +108,10 @@ struct Candidate {
     const TonightSatellite* satellite = nullptr;
     engine::sat_record_t record{};
     OrbitBounds bounds{};
+    // The angles of the caps of sky above the minimum elevation and above the horizon (radians,
+    // as SkyReach::capAngle) at the apogee.
+    double reachCap = 0.0;
+    double horizonCap = 0.0;
     std::vector<SkyReach::Window> windows;
     std::size_t window = 0;
     bool following = false;
@@ -180,14 +184,14 @@ private:
         if (c.following) {
             c.samples.push_back(sample());
             const bool over =
-                elevation < 0.0 && (timeToCap(c, p, observer, sky_.horizon) >= scan_step ||
+                elevation < 0.0 && (timeToCap(c, p, observer, c.horizonCap) >= scan_step ||
                                     !(t < sky_.end) || !(t < c.windows[c.window].end));
             if (!over) return t + followingStep(c, elevation, seen.range);
             finish(c);
             return scheduled(c, t + scan_step);
         }
         const double clearance = std::max({timeToPlane(c, p, of(c.record.vel), observer),
-                                           timeToCap(c, p, observer, sky_.reach),
+                                           timeToCap(c, p, observer, c.reachCap),
                                            timeToSunlight(c, p, of(sun.position))});
         if (clearance >= scan_step) {
             return scheduled(c, t + scan_step * std::floor(clearance / scan_step));
@@ -213,11 +217,12 @@ private:
         return std::max(t, c.windows[c.window].start);
     }
 
-    // Seconds the satellite needs, at least, to turn into the cap of sky: its angle from the
-    // observer's zenith beyond the cap's, at the fastest its direction and the observer turn.
+    // Seconds the satellite needs, at least, to turn into a cap of sky of the angle: its angle
+    // from the observer's zenith beyond the cap's, at the fastest its direction and the observer
+    // turn.
     double timeToCap(const Candidate& c, const Vector& p, const Vector& observer,
-                     const SkyReach& cap) const {
-        const double beyond = angleBetween(p, observer) - cap.capAngle(c.bounds.apogeeRadius);
+                     double capAngle) const {
+        const double beyond = angleBetween(p, observer) - capAngle;
         const double time = beyond / (c.bounds.angularRate + earth_turn);
         return std::isfinite(time) ? std::max(time, 0.0) : 0.0;
     }
@@ -230,7 +235,7 @@ private:
                        const Vector& observer) const {
         const Vector normal{p.y * v.z - p.z * v.y, p.z * v.x - p.x * v.z, p.x * v.y - p.y * v.x};
         const double fromPlane = std::fabs(std::numbers::pi / 2.0 - angleBetween(normal, observer));
-        const double beyond = fromPlane - plane_wobble - sky_.reach.capAngle(c.bounds.apogeeRadius);
+        const double beyond = fromPlane - plane_wobble - c.reachCap;
         const double time = beyond / (earth_turn + plane_turn);
         return std::isfinite(time) ? std::max(time, 0.0) : 0.0;
     }
@@ -341,6 +346,8 @@ TonightList scanTonight(const std::vector<TonightSatellite>& catalogue,
                 candidate.satellite = &satellite;
                 candidate.record = satellite.record;
                 candidate.bounds = bounds;
+                candidate.reachCap = sky.reach.capAngle(bounds.apogeeRadius);
+                candidate.horizonCap = sky.horizon.capAngle(bounds.apogeeRadius);
                 candidate.windows = std::move(windows);
             }
             ChunkScan(sky, mine).run(candidates);
