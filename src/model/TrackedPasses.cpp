@@ -134,28 +134,34 @@ Date TrackedPasses::crossing(const SkySample& below, const SkySample& above) {
     return below.t + (a + b) / 2.0;
 }
 
-// The highest point of the pass between rise and set: the highest sample, narrowed between its
-// neighbours.
+// The highest point of the pass between rise and set: each sample higher than its neighbours
+// narrowed between them, the highest found. A long pass of a high orbit can climb to more than
+// one peak, and the highest sample need not lie by the highest of them.
 PassCoordinate TrackedPasses::highest(const std::vector<SkySample>& samples, std::size_t first,
                                       std::size_t last, Date rise, Date set) {
-    std::size_t top = first;
-    for (std::size_t i = first; i <= last; ++i) {
-        if (samples[top].elevation < samples[i].elevation) top = i;
-    }
     struct Probe {
         Date t;
         double elevation;
     };
     const auto probe = [this](Date t) { return Probe{t, sight_.at(t).elevation}; };
-    const Date low = top > first ? samples[top - 1].t : rise;
-    const Date high = top < last ? samples[top + 1].t : set;
-    const Probe best = brentHighest(
-        low, high, Probe{samples[top].t, samples[top].elevation}, probe,
-        [](const Probe& p) { return p.elevation; }, extreme_resolution, extreme_spread,
-        max_extreme_steps);
-    satellite_.predictLocationAt(best.t);
+    std::optional<Probe> best;
+    for (std::size_t top = first; top <= last; ++top) {
+        const double elevation = samples[top].elevation;
+        if ((top > first && elevation < samples[top - 1].elevation) ||
+            (top < last && elevation < samples[top + 1].elevation)) {
+            continue;
+        }
+        const Date low = top > first ? samples[top - 1].t : rise;
+        const Date high = top < last ? samples[top + 1].t : set;
+        const Probe peak = brentHighest(
+            low, high, Probe{samples[top].t, elevation}, probe,
+            [](const Probe& p) { return p.elevation; }, extreme_resolution, extreme_spread,
+            max_extreme_steps);
+        if (!best || best->elevation < peak.elevation) best = peak;
+    }
+    satellite_.predictLocationAt(best->t);
     return {static_cast<float>(satellite_.azimuth()), static_cast<float>(satellite_.elevation()),
-            static_cast<float>(satellite_.altitude()), best.t};
+            static_cast<float>(satellite_.altitude()), best->t};
 }
 
 std::vector<PassOutline> TrackedPasses::mayBeSeen(std::vector<SkySample> samples) {

@@ -146,6 +146,34 @@ TEST(Tonight, ListsThePassesTheOneSatelliteSearchFinds) {
     }
 }
 
+// A Molniya orbit's pass through the night lasts seven hours and climbs to two peaks, the
+// lower of them by the highest of the samples, which the scan takes half an hour apart up there:
+// its highest point is still the higher peak, as the one-satellite search finds it. (Element
+// set number 10960 of the catalogue script's equal mix.)
+TEST(Tonight, APassThatClimbsToTwoPeaksHasTheHigherOneAsItsHighest) {
+    const Lines twoPeaks{"SAMPLE MOLNIYA 10960",
+                         "1 10960U 11030A   26340.50000000  .00000000  00000-0  00000-0 0  9991",
+                         "2 10960  64.8386 288.3602 7200000 270.0000 288.3058  2.00570000 40013"};
+    const Sky sky(52.0, -1.5);
+    const std::vector<TonightSatellite> one{{QStringLiteral("SAMPLE MOLNIYA 10960"),
+                                             QStringLiteral("synthetic"), 10960,
+                                             sky.make(twoPeaks)->satelliteData()}};
+    TonightOptions options;
+    options.observer = north;
+    options.from = epoch;
+    const TonightList tonight = scanTonight(one, options);
+    ASSERT_TRUE(tonight.night);
+    const std::vector<TonightPass> expected =
+        searchedOneByOne(one.front(), options, tonight.night->dusk, tonight.night->dawn);
+    ASSERT_EQ(tonight.passes.size(), expected.size());
+    ASSERT_FALSE(expected.empty());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_GT(expected[i].los - expected[i].aos, 7 * 3600.0);
+        EXPECT_NEAR(tonight.passes[i].highest.elevation, expected[i].highest.elevation,
+                    peak_agreement);
+    }
+}
+
 TEST(Tonight, TheNightRunsFromDuskToDawnAtTheDarknessElevation) {
     // 6 December at 52 degrees north, 1.5 west: civil dusk about 16:37 UTC, dawn about 07:20
     // (almanac times for Birmingham, 52.5 north, 1.9 west, to the minute).
