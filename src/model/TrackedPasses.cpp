@@ -66,13 +66,21 @@ void TrackedPasses::findHidden(std::vector<SkySample>& samples) {
         const double nearest = std::min({before.range, at.range, after.range}) -
                                (bounds_.speed + observer_speed) * gap;
         if (!turns || sign * at.elevation + elevationRate(nearest) * gap < 0.0) continue;
+        // Probed by the elevation alone; the Sun is wanted only where it lies across.
+        struct Probe {
+            Date t;
+            double elevation;
+        };
         GoldenSection search(
-            before, after.t, [this](Date t) { return sampleAt(t); },
-            [sign](const SkySample& s) { return sign * s.elevation; });
+            Probe{before.t, before.elevation}, after.t,
+            [this](Date t) {
+                return Probe{t, sight_.at(t).elevation};
+            },
+            [sign](const Probe& p) { return sign * p.elevation; });
         for (int k = 0; k < max_extreme_steps && search.width() > extreme_resolution; ++k) {
-            for (const SkySample& s : {search.inner1(), search.inner2()}) {
-                if ((s.elevation >= 0.0) != up) {
-                    found.push_back(s);
+            for (const Probe& p : {search.inner1(), search.inner2()}) {
+                if ((p.elevation >= 0.0) != up) {
+                    found.push_back(sampleAt(p.t));
                     k = max_extreme_steps;
                     break;
                 }
