@@ -158,7 +158,7 @@ private:
 namespace {
 
 struct Flip {
-    Date t;
+    SkySample after;  // just after the change
     Condition condition;
     bool becomes;
 };
@@ -214,14 +214,14 @@ PassVisibility::PassVisibility(SatelliteData& satellite, const PassOutline& outl
         for (const Condition c : {high, lit, dark}) {
             if (scan.holds(c, from) == scan.holds(c, to)) continue;
             const State after = scan.flip(c, from, to);
-            flips.push_back({after.t, c, scan.holds(c, to)});
+            flips.push_back({after, c, scan.holds(c, to)});
             if (c == lit) crossings_.push_back({after.t, !scan.holds(lit, to), scan.place(after)});
         }
         looked.push_back(to);
         i = next;
     }
     std::stable_sort(flips.begin(), flips.end(),
-                     [](const Flip& a, const Flip& b) { return a.t < b.t; });
+                     [](const Flip& a, const Flip& b) { return a.after.t < b.after.t; });
     std::sort(crossings_.begin(), crossings_.end(),
               [](const ShadowCrossing& a, const ShadowCrossing& b) { return a.date < b.date; });
 
@@ -229,15 +229,23 @@ PassVisibility::PassVisibility(SatelliteData& satellite, const PassOutline& outl
                                      scan.holds(lit, looked.front()),
                                      scan.holds(dark, looked.front())};
     bool open = scan.visible(looked.front());
-    Date openedAt = looked.front().t;
+    // The stretches, with the states at their ends.
+    std::vector<State> ends;
+    State opened = looked.front();
     for (const Flip& flip : flips) {
         holding[flip.condition] = flip.becomes;
         const bool visible = holding[high] && holding[lit] && holding[dark];
-        if (visible && !open) openedAt = flip.t;
-        if (!visible && open && openedAt < flip.t) spans_.push_back({openedAt, flip.t});
+        if (visible && !open) opened = flip.after;
+        if (!visible && open && opened.t < flip.after.t) {
+            spans_.push_back({opened.t, flip.after.t});
+            ends.insert(ends.end(), {opened, flip.after});
+        }
         open = visible;
     }
-    if (open && openedAt < looked.back().t) spans_.push_back({openedAt, looked.back().t});
+    if (open && opened.t < looked.back().t) {
+        spans_.push_back({opened.t, looked.back().t});
+        ends.insert(ends.end(), {opened, looked.back()});
+    }
     if (spans_.empty()) return;
 
     // The highest point while visible: the pass's own when it lies in a stretch, else the
@@ -252,11 +260,8 @@ PassVisibility::PassVisibility(SatelliteData& satellite, const PassOutline& outl
         part.highest = outline.highest;
     } else {
         std::optional<State> best;
-        for (const Span& span : spans_) {
-            for (const Date end : {span.start, span.end}) {
-                const State s = scan.at(end);
-                if (!best || best->elevation < s.elevation) best = s;
-            }
+        for (const State& s : ends) {
+            if (!best || best->elevation < s.elevation) best = s;
         }
         std::optional<std::size_t> bestLooked;
         for (std::size_t i = 0; i < looked.size(); ++i) {
