@@ -2,8 +2,8 @@
 // steps through the three best points so far, golden-section steps where a parabola would not
 // help. A peak of a pass is found to a second in half a dozen predictions, where golden
 // sections alone take a dozen. Where the peak is sharp (a pass nearly overhead, whose
-// elevation turns at the zenith), the search goes on at a finer resolution until the best
-// points agree within the spread.
+// elevation turns at the zenith), the search goes on at a finer resolution until the peak can
+// stand no more than the spread above the best point.
 #pragma once
 
 #include <algorithm>
@@ -73,8 +73,14 @@ Probe brentHighest(Date low, Date high, Probe start, ProbeAt probeAt, Height hei
                 }
             }
         }
-        if (!(std::fabs(fw - fx) > spread)) break;
-        // A sharp peak: again around the best point, finer.
+        // A sharp peak: the best points differ by more than the spread, or they stand alike on
+        // either side of it, which the parabola through the three best shows by a curvature
+        // that leaves more than the spread within the resolution.
+        const double curvature = ((fv - fx) / (v - x) - (fw - fx) / (w - x)) / (v - w);
+        const bool sharp = std::fabs(fw - fx) > spread ||
+                           std::fabs(curvature) * resolution * resolution / 4.0 > spread;
+        if (!sharp) break;
+        // Again around the best point, finer.
         const Date centre = best.t;
         low = std::max(low, centre - resolution);
         high = std::min(high, centre + resolution);

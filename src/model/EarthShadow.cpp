@@ -31,11 +31,13 @@ EarthShadow::EarthShadow(const engine::vector4_t& satellite, const engine::vecto
     const Vector toSun{sun.x - satellite.x, sun.y - satellite.y, sun.z - satellite.z};
     separation_ = angleBetween(toEarth, toSun);
     earthRadius_ = angularRadius(engine::constants::xkmper, length(toEarth));
-    sunRadius_ = angularRadius(sun_radius, length(toSun));
+    sunDistance_ = length(toSun);
 }
 
+// The Sun's disc is needed only here, not for the margin that searches ask most.
 Illumination EarthShadow::illumination() const {
-    if (separation_ >= earthRadius_ + sunRadius_) return Illumination::sunlit;
-    if (separation_ <= earthRadius_ - sunRadius_) return Illumination::umbra;
+    const double sunRadius = angularRadius(sun_radius, sunDistance_);
+    if (separation_ >= earthRadius_ + sunRadius) return Illumination::sunlit;
+    if (separation_ <= earthRadius_ - sunRadius) return Illumination::umbra;
     return Illumination::penumbra;
 }

@@ -26,5 +26,5 @@ public:
 private:
     double separation_;   // radians between the Earth's centre and the Sun's
     double earthRadius_;  // angular radius of the Earth's disc, radians
-    double sunRadius_;    // angular radius of the Sun's disc, radians
+    double sunDistance_;  // km from the satellite to the Sun's centre
 };

@@ -8,6 +8,7 @@
 #include "PassData.h"
 #include "SatelliteData.h"
 #include "SettingsStore.h"
+#include "Sightline.h"
 #include "SunAndMoon.h"
 
 namespace {
@@ -31,45 +32,30 @@ enum Condition { high, lit, dark, condition_count };
 
 }  // namespace
 
-// What the visibility depends on at one instant.
-struct PassVisibility::State {
-    Date t;
-    double elevation;     // degrees
-    double azimuth;       // degrees
-    double altitude;      // km
-    double range;         // km
-    double shadowMargin;  // radians, as EarthShadow::margin
-    Illumination illumination;
-    double sunElevation;  // degrees
-
-    PassCoordinate place() const {
-        return {static_cast<float>(azimuth), static_cast<float>(elevation),
-                static_cast<float>(altitude), t};
-    }
-};
-
 // The predictions of one pass: the state at any instant, how long each condition surely holds
 // its value, and the instant at which a condition changes between two states.
 class PassVisibility::Scan {
 public:
     Scan(SatelliteData& satellite, const VisibilityConditions& conditions)
         : satellite_(satellite),
+          sight_(satellite),
           conditions_(conditions),
           observer_(satellite.appDelegate()->observer_geodetic()),
           bounds_(OrbitBounds::of(satellite.satelliteData())) {}
 
-    State at(Date t) {
-        satellite_.predictLocationAt(t);
-        const SunAndMoon::Sun sun = SunAndMoon::sunFor(observer_, t);
-        const EarthShadow shadow(satellite_.satelliteData().pos, sun.position);
-        return {t,
-                satellite_.elevation(),
-                satellite_.azimuth(),
-                satellite_.altitude(),
-                satellite_.range(),
-                shadow.margin(),
-                shadow.illumination(),
-                sun.elevation};
+    State at(Date t) { return seenAt(t).state; }
+
+    SkyLight lightAt(Date t) {
+        const Seen seen = seenAt(t);
+        return {seen.illumination, holds(lit, seen.state), holds(dark, seen.state)};
+    }
+
+    // Where the satellite stands at the state's instant, by a full prediction.
+    PassCoordinate place(const State& s) {
+        satellite_.predictLocationAt(s.t);
+        return {static_cast<float>(satellite_.azimuth()),
+                static_cast<float>(satellite_.elevation()),
+                static_cast<float>(satellite_.altitude()), s.t};
     }
 
     // Within the pass, elevations at or above 0 are the whole pass from rise to set.
@@ -89,8 +75,6 @@ public:
     }
 
     bool visible(const State& s) const { return holds(high, s) && holds(lit, s) && holds(dark, s); }
-
-    SkyLight light(const State& s) const { return {s.illumination, holds(lit, s), holds(dark, s)}; }
 
     // Seconds from s during which no condition can change. The line of sight turns at most at
     // (speed + observer's speed) / range, which holds while the range has not shrunk by more
@@ -151,7 +135,21 @@ public:
     }
 
 private:
+    struct Seen {
+        State state;
+        Illumination illumination;
+    };
+
+    Seen seenAt(Date t) {
+        const Sightline::Look look = sight_.at(t);
+        const SunAndMoon::Sun sun = SunAndMoon::sunFor(observer_, t);
+        const EarthShadow shadow(look.position, sun.position);
+        return {{t, look.elevation, look.range, shadow.margin(), sun.elevation},
+                shadow.illumination()};
+    }
+
     SatelliteData& satellite_;
+    Sightline sight_;  // for the looks and the narrowing
     VisibilityConditions conditions_;
     engine::geodetic_point_t observer_;
     OrbitBounds bounds_;
@@ -160,7 +158,7 @@ private:
 namespace {
 
 struct Flip {
-    Date t;
+    SkySample after;  // just after the change
     Condition condition;
     bool becomes;
 };
@@ -170,7 +168,7 @@ struct Flip {
 std::optional<PassOutline> PassOutline::of(const PassData& pass) {
     const PassCoordinate* highest = pass.highestElevationEntry();
     if (!pass.aos() || !pass.los() || !highest || !highest->date) return std::nullopt;
-    PassOutline outline{*pass.aos(), *pass.los(), *highest, {}};
+    PassOutline outline{*pass.aos(), *pass.los(), *highest, {}, {}};
     for (std::int32_t i = 0; i < pass.passItemCount(); ++i) {
         if (const auto date = pass.passItemAtIndex(i).date) outline.lookingPoints.push_back(*date);
     }
@@ -187,32 +185,43 @@ PassVisibility::PassVisibility(SatelliteData& satellite, const PassData& pass,
 PassVisibility::PassVisibility(SatelliteData& satellite, const PassOutline& outline,
                                const VisibilityConditions& conditions) {
     Scan scan(satellite, conditions);
-    // The looking points with the highest point among them, in time order.
+    // The looking points (in time order) with the highest point among them.
     std::vector<Date> points = outline.lookingPoints;
-    points.push_back(*outline.highest.date);
-    std::sort(points.begin(), points.end());
-    points.erase(std::unique(points.begin(), points.end()), points.end());
+    const auto later = std::lower_bound(points.begin(), points.end(), *outline.highest.date);
+    if (later == points.end() || *later != *outline.highest.date) {
+        points.insert(later, *outline.highest.date);
+    }
+
+    // The state at a point of the walk: the sample made there when there is one.
+    std::size_t known = 0;
+    const auto stateAt = [&](Date t) {
+        while (known < outline.samples.size() && outline.samples[known].t < t) ++known;
+        if (known < outline.samples.size() && outline.samples[known].t == t) {
+            return outline.samples[known];
+        }
+        return scan.at(t);
+    };
 
     // Walk the points, passing over those that the hold time shows cannot differ.
     std::vector<Flip> flips;
-    std::vector<State> looked{scan.at(points.front())};
+    std::vector<State> looked{stateAt(points.front())};
     for (std::size_t i = 0; i + 1 < points.size();) {
         const State& from = looked.back();
         const Date reach = from.t + scan.holdTime(from);
         std::size_t next = i + 1;
         while (next + 1 < points.size() && !(reach < points[next + 1])) ++next;
-        const State to = scan.at(points[next]);
+        const State to = stateAt(points[next]);
         for (const Condition c : {high, lit, dark}) {
             if (scan.holds(c, from) == scan.holds(c, to)) continue;
             const State after = scan.flip(c, from, to);
-            flips.push_back({after.t, c, scan.holds(c, to)});
-            if (c == lit) crossings_.push_back({after.t, !scan.holds(lit, to), after.place()});
+            flips.push_back({after, c, scan.holds(c, to)});
+            if (c == lit) crossings_.push_back({after.t, !scan.holds(lit, to), scan.place(after)});
         }
         looked.push_back(to);
         i = next;
     }
     std::stable_sort(flips.begin(), flips.end(),
-                     [](const Flip& a, const Flip& b) { return a.t < b.t; });
+                     [](const Flip& a, const Flip& b) { return a.after.t < b.after.t; });
     std::sort(crossings_.begin(), crossings_.end(),
               [](const ShadowCrossing& a, const ShadowCrossing& b) { return a.date < b.date; });
 
@@ -220,15 +229,23 @@ PassVisibility::PassVisibility(SatelliteData& satellite, const PassOutline& outl
                                      scan.holds(lit, looked.front()),
                                      scan.holds(dark, looked.front())};
     bool open = scan.visible(looked.front());
-    Date openedAt = looked.front().t;
+    // The stretches, with the states at their ends.
+    std::vector<State> ends;
+    State opened = looked.front();
     for (const Flip& flip : flips) {
         holding[flip.condition] = flip.becomes;
         const bool visible = holding[high] && holding[lit] && holding[dark];
-        if (visible && !open) openedAt = flip.t;
-        if (!visible && open && openedAt < flip.t) spans_.push_back({openedAt, flip.t});
+        if (visible && !open) opened = flip.after;
+        if (!visible && open && opened.t < flip.after.t) {
+            spans_.push_back({opened.t, flip.after.t});
+            ends.insert(ends.end(), {opened, flip.after});
+        }
         open = visible;
     }
-    if (open && openedAt < looked.back().t) spans_.push_back({openedAt, looked.back().t});
+    if (open && opened.t < looked.back().t) {
+        spans_.push_back({opened.t, looked.back().t});
+        ends.insert(ends.end(), {opened, looked.back()});
+    }
     if (spans_.empty()) return;
 
     // The highest point while visible: the pass's own when it lies in a stretch, else the
@@ -243,11 +260,8 @@ PassVisibility::PassVisibility(SatelliteData& satellite, const PassOutline& outl
         part.highest = outline.highest;
     } else {
         std::optional<State> best;
-        for (const Span& span : spans_) {
-            for (const Date end : {span.start, span.end}) {
-                const State s = scan.at(end);
-                if (!best || best->elevation < s.elevation) best = s;
-            }
+        for (const State& s : ends) {
+            if (!best || best->elevation < s.elevation) best = s;
         }
         std::optional<std::size_t> bestLooked;
         for (std::size_t i = 0; i < looked.size(); ++i) {
@@ -267,7 +281,7 @@ PassVisibility::PassVisibility(SatelliteData& satellite, const PassOutline& outl
                 search.narrow();
             }
         }
-        part.highest = best->place();
+        part.highest = scan.place(*best);
     }
     visiblePart_ = part;
 }
@@ -275,7 +289,7 @@ PassVisibility::PassVisibility(SatelliteData& satellite, const PassOutline& outl
 SkyLight PassVisibility::lightAt(SatelliteData& satellite, Date date,
                                  const VisibilityConditions& conditions) {
     Scan scan(satellite, conditions);
-    return scan.light(scan.at(date));
+    return scan.lightAt(date);
 }
 
 std::vector<SkyLight> PassVisibility::sampleLights(SatelliteData& satellite, const PassData& pass,
@@ -284,7 +298,7 @@ std::vector<SkyLight> PassVisibility::sampleLights(SatelliteData& satellite, con
     const Date now = satellite.appDelegate()->now();
     std::vector<SkyLight> lights;
     for (std::int32_t i = 0; i < pass.passItemCount(); ++i) {
-        lights.push_back(scan.light(scan.at(pass.passItemAtIndex(i).date.value_or(now))));
+        lights.push_back(scan.lightAt(pass.passItemAtIndex(i).date.value_or(now)));
     }
     return lights;
 }

@@ -45,14 +45,25 @@ struct VisiblePart {
     PassCoordinate highest;  // the highest point while visible
 };
 
+// The satellite and the Sun at one instant, as the visibility of a pass depends on them.
+struct SkySample {
+    Date t;
+    double elevation;     // degrees
+    double range;         // km
+    double shadowMargin;  // radians, as EarthShadow::margin
+    double sunElevation;  // degrees
+};
+
 // What the visibility of a pass is worked out from: its rise, set and highest point, and the
-// instants it is looked at between them (a minute or so apart, in time order, the rise and the
-// set among them).
+// instants it is looked at between them (at most a minute apart, in time order, the rise and
+// the set among them), with the samples already made at some of those instants, which are
+// used as they are.
 struct PassOutline {
     Date aos;
     Date los;
     PassCoordinate highest;
     std::vector<Date> lookingPoints;
+    std::vector<SkySample> samples;  // in time order
 
     // A sampled pass: its samples and its highest point; none for a pass without rise or set.
     static std::optional<PassOutline> of(const PassData& pass);
@@ -89,7 +100,7 @@ public:
                                               const VisibilityConditions& conditions);
 
 private:
-    struct State;
+    using State = SkySample;
     class Scan;
 
     std::vector<Span> spans_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <atomic>
 #include <cmath>
+#include <iterator>
 #include <memory>
 #include <mutex>
 #include <numbers>
@@ -30,11 +31,11 @@ constexpr double scan_step = 60.0;  // seconds
 constexpr std::size_t chunk_size = 256;
 // A pass under way at the night's end is followed to its set for at most this long after.
 constexpr double longest_tail = 2.0 * 86400.0;  // seconds
-// A satellite up when it is first followed is looked at back to before its rise in steps of
-// ten minutes, for at most two days.
-constexpr double back_step = 600.0;
-constexpr int max_back_steps = 288;
-constexpr double earth_turn = 7.292115E-5;  // rad/s
+// A satellite up when it is first followed is looked at back to before its rise, for at most
+// two days; one up for longer is looked at again every ten minutes until it sets.
+constexpr double longest_look_back = 2.0 * 86400.0;  // seconds
+constexpr double recheck_step = 600.0;               // seconds
+constexpr double earth_turn = 7.292115E-5;           // rad/s
 // The orbit's plane turns by the oblateness's precession (below 10 degrees a day) and the
 // lunar-solar terms, slower than this; the osculating plane wobbles about the mean one by well
 // under this angle.
@@ -69,10 +70,23 @@ struct Sky {
           end(to),
           reach(chosen.observer, chosen.minimumElevation, from, to),
           horizon(chosen.observer, 0.0, from, from),
-          conditions{chosen.darknessElevation, static_cast<double>(chosen.minimumElevation)} {
+          conditions{chosen.darknessElevation, static_cast<double>(chosen.minimumElevation)},
+          steps(static_cast<std::size_t>(std::ceil((to - from + longest_tail) / scan_step))) {
         settings.setObserver_geodetic(chosen.observer);
         const Date now = chosen.from;
         settings.setClock([now] { return now; });
+        for (std::size_t k = 0; k <= steps; ++k) {
+            suns.push_back(SunAndMoon::sunFor(chosen.observer, at(static_cast<std::ptrdiff_t>(k))));
+        }
+    }
+
+    // The common instant k steps from the start (before it for k below 0).
+    Date at(std::ptrdiff_t k) const { return start + scan_step * static_cast<double>(k); }
+
+    // The Sun at the common instant k steps from the start.
+    SunAndMoon::Sun sunAt(std::ptrdiff_t k) const {
+        if (k >= 0 && k < std::ssize(suns)) return suns[static_cast<std::size_t>(k)];
+        return SunAndMoon::sunFor(options.observer, at(k));
     }
 
     const TonightOptions& options;
@@ -82,6 +96,9 @@ struct Sky {
     SkyReach horizon;  // the sky above the horizon
     VisibilityConditions conditions;
     SettingsStore settings;  // the observer and a clock held at from, for the predictions
+    std::size_t steps;       // the common instants of the scan: 0 to steps
+    // The Sun at each common instant, the same for every satellite.
+    std::vector<SunAndMoon::Sun> suns;
 };
 
 // One satellite in the scan: its own copy of the record for the batches, its bounds, the
@@ -91,6 +108,10 @@ struct Candidate {
     const TonightSatellite* satellite = nullptr;
     engine::sat_record_t record{};
     OrbitBounds bounds{};
+    // The angles of the caps of sky above the minimum elevation and above the horizon (radians,
+    // as SkyReach::capAngle) at the apogee.
+    double reachCap = 0.0;
+    double horizonCap = 0.0;
     std::vector<SkyReach::Window> windows;
     std::size_t window = 0;
     bool following = false;
@@ -106,8 +127,7 @@ public:
     ChunkScan(const Sky& sky, TonightList& out) : sky_(sky), out_(out) {}
 
     void run(std::vector<Candidate>& candidates) {
-        const auto steps =
-            static_cast<std::size_t>(std::ceil((sky_.end - sky_.start + longest_tail) / scan_step));
+        const std::size_t steps = sky_.steps;
         std::vector<std::vector<std::size_t>> due(steps + 1);
         for (std::size_t i = 0; i < candidates.size(); ++i) {
             due[stepAtOrBefore(candidates[i].windows.front().start)].push_back(i);
@@ -116,7 +136,7 @@ public:
         std::vector<engine::look_angles_t> looks;
         for (std::size_t k = 0; k <= steps; ++k) {
             if (due[k].empty()) continue;
-            const Date t = sky_.start + scan_step * static_cast<double>(k);
+            const Date t = sky_.at(static_cast<std::ptrdiff_t>(k));
             records.clear();
             for (const std::size_t i : due[k]) records.push_back(&candidates[i].record);
             looks.resize(records.size());
@@ -124,10 +144,10 @@ public:
                                     records.size(), looks.data());
             const engine::observer_frame_t frame =
                 engine::Observer_Frame(engine::ThetaG_JD(t.julianDate()), sky_.reach.site());
-            const SunAndMoon::Sun sun = SunAndMoon::sunFor(sky_.options.observer, t);
             for (std::size_t n = 0; n < due[k].size(); ++n) {
                 Candidate& c = candidates[due[k][n]];
-                const std::optional<Date> next = look(c, t, looks[n], of(frame.pos), sun);
+                const std::optional<Date> next =
+                    look(c, static_cast<std::ptrdiff_t>(k), looks[n], of(frame.pos));
                 if (!next) continue;
                 const std::size_t step = std::max(stepAtOrBefore(*next), k + 1);
                 if (step <= steps) {
@@ -145,14 +165,16 @@ private:
         return static_cast<std::size_t>(std::max(0.0, std::floor((t - sky_.start) / scan_step)));
     }
 
-    // Looks at the satellite as the batch left it at t; gives when to look next, none when its
-    // night is over.
-    std::optional<Date> look(Candidate& c, Date t, const engine::look_angles_t& seen,
-                             const Vector& observer, const SunAndMoon::Sun& sun) {
+    // Looks at the satellite as the batch left it at the common instant k; gives when to look
+    // next, none when its night is over.
+    std::optional<Date> look(Candidate& c, std::ptrdiff_t k, const engine::look_angles_t& seen,
+                             const Vector& observer) {
+        const Date t = sky_.at(k);
+        const SunAndMoon::Sun& sun = sky_.suns[static_cast<std::size_t>(k)];
         const Vector p = of(c.record.pos);
         const double elevation = engine::Degrees(seen.el);
         if (c.upWithoutRise) {
-            if (!(elevation < 0.0)) return scheduled(c, t + back_step);
+            if (!(elevation < 0.0)) return scheduled(c, t + recheck_step);
             c.upWithoutRise = false;
         }
         const auto sample = [&] {
@@ -162,21 +184,21 @@ private:
         if (c.following) {
             c.samples.push_back(sample());
             const bool over =
-                elevation < 0.0 && (timeToCap(c, p, observer, sky_.horizon) >= scan_step ||
+                elevation < 0.0 && (timeToCap(c, p, observer, c.horizonCap) >= scan_step ||
                                     !(t < sky_.end) || !(t < c.windows[c.window].end));
             if (!over) return t + followingStep(c, elevation, seen.range);
             finish(c);
             return scheduled(c, t + scan_step);
         }
         const double clearance = std::max({timeToPlane(c, p, of(c.record.vel), observer),
-                                           timeToCap(c, p, observer, sky_.reach),
+                                           timeToCap(c, p, observer, c.reachCap),
                                            timeToSunlight(c, p, of(sun.position))});
         if (clearance >= scan_step) {
             return scheduled(c, t + scan_step * std::floor(clearance / scan_step));
         }
         ++out_.counts.near;
-        if (follow(c, sample())) return t + followingStep(c, elevation, seen.range);
-        return scheduled(c, t + back_step);
+        if (follow(c, k, sample())) return t + followingStep(c, elevation, seen.range);
+        return scheduled(c, t + recheck_step);
     }
 
     // While following, a satellite is looked at every scan step, or less often while its line
@@ -195,11 +217,12 @@ private:
         return std::max(t, c.windows[c.window].start);
     }
 
-    // Seconds the satellite needs, at least, to turn into the cap of sky: its angle from the
-    // observer's zenith beyond the cap's, at the fastest its direction and the observer turn.
+    // Seconds the satellite needs, at least, to turn into a cap of sky of the angle: its angle
+    // from the observer's zenith beyond the cap's, at the fastest its direction and the observer
+    // turn.
     double timeToCap(const Candidate& c, const Vector& p, const Vector& observer,
-                     const SkyReach& cap) const {
-        const double beyond = angleBetween(p, observer) - cap.capAngle(c.bounds.apogeeRadius);
+                     double capAngle) const {
+        const double beyond = angleBetween(p, observer) - capAngle;
         const double time = beyond / (c.bounds.angularRate + earth_turn);
         return std::isfinite(time) ? std::max(time, 0.0) : 0.0;
     }
@@ -212,7 +235,7 @@ private:
                        const Vector& observer) const {
         const Vector normal{p.y * v.z - p.z * v.y, p.z * v.x - p.x * v.z, p.x * v.y - p.y * v.x};
         const double fromPlane = std::fabs(std::numbers::pi / 2.0 - angleBetween(normal, observer));
-        const double beyond = fromPlane - plane_wobble - sky_.reach.capAngle(c.bounds.apogeeRadius);
+        const double beyond = fromPlane - plane_wobble - c.reachCap;
         const double time = beyond / (earth_turn + plane_turn);
         return std::isfinite(time) ? std::max(time, 0.0) : 0.0;
     }
@@ -236,22 +259,25 @@ private:
         return *c.predicted;
     }
 
-    // Starts following the satellite from the sample; when it is up then, from before its
-    // rise, looked at back in steps. False when it has been up for longer than the look-back.
-    bool follow(Candidate& c, const SkySample& s) {
+    // Starts following the satellite from its sample at the common instant k; when it is up
+    // then, from before its rise, looked at back at the common instants in the steps it is
+    // followed in, so that the pass is sampled alike throughout. False when it has been up for
+    // longer than the look-back.
+    bool follow(Candidate& c, std::ptrdiff_t k, const SkySample& s) {
         c.samples.clear();
         if (s.elevation >= 0.0) {
             TrackedPasses passes(predicted(c), sky_.conditions);
-            std::vector<SkySample> before;
-            for (int i = 1; i <= max_back_steps; ++i) {
-                before.push_back(passes.sampleAt(s.t - back_step * i));
-                if (before.back().elevation < 0.0) break;
+            std::vector<SkySample> before{s};
+            while (!(before.back().elevation < 0.0)) {
+                const SkySample& latest = before.back();
+                k -= std::lround(followingStep(c, latest.elevation, latest.range) / scan_step);
+                if (s.t - sky_.at(k) > longest_look_back) {
+                    c.upWithoutRise = true;
+                    return false;
+                }
+                before.push_back(passes.sampleAt(sky_.at(k), sky_.sunAt(k)));
             }
-            if (!(before.back().elevation < 0.0)) {
-                c.upWithoutRise = true;
-                return false;
-            }
-            c.samples.assign(before.rbegin(), before.rend());
+            c.samples.assign(before.rbegin(), std::prev(before.rend()));
         }
         c.samples.push_back(s);
         c.following = true;
@@ -320,6 +346,8 @@ TonightList scanTonight(const std::vector<TonightSatellite>& catalogue,
                 candidate.satellite = &satellite;
                 candidate.record = satellite.record;
                 candidate.bounds = bounds;
+                candidate.reachCap = sky.reach.capAngle(bounds.apogeeRadius);
+                candidate.horizonCap = sky.horizon.capAngle(bounds.apogeeRadius);
                 candidate.windows = std::move(windows);
             }
             ChunkScan(sky, mine).run(candidates);

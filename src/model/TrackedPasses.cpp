@@ -16,9 +16,10 @@ namespace {
 constexpr double degrees_per_radian = 57.29577951308232;
 constexpr double observer_speed = 0.5;  // km/s: the Earth's turning at the equator, and more
 constexpr double sun_rate = 0.005;      // degrees a second: at most 15 degrees an hour
-// Rises and sets are narrowed until the bracket is a millisecond wide; the highest point and
-// hidden peaks and dips to a second.
-constexpr double crossing_resolution = 0.001;  // seconds
+// Rises and sets are narrowed until the bracket is a tenth of a second wide: ten times finer
+// than the seconds they are shown in, and than the horizon searches place them; the highest
+// point and hidden peaks and dips to a second.
+constexpr double crossing_resolution = 0.1;  // seconds
 constexpr int max_crossing_steps = 60;
 constexpr double extreme_resolution = 1.0;  // seconds
 constexpr double extreme_spread = 0.002;    // degrees between the best points at a sharp peak
@@ -29,15 +30,17 @@ constexpr int max_extreme_steps = 40;
 
 TrackedPasses::TrackedPasses(SatelliteData& satellite, const VisibilityConditions& conditions)
     : satellite_(satellite),
+      sight_(satellite),
       conditions_(conditions),
       observer_(satellite.appDelegate()->observer_geodetic()),
       bounds_(OrbitBounds::of(satellite.satelliteData())) {}
 
-SkySample TrackedPasses::sampleAt(Date t) {
-    satellite_.predictLocationAt(t);
-    const SunAndMoon::Sun sun = SunAndMoon::sunFor(observer_, t);
-    return {t, satellite_.elevation(), satellite_.range(),
-            EarthShadow(satellite_.satelliteData().pos, sun.position).margin(), sun.elevation};
+SkySample TrackedPasses::sampleAt(Date t) { return sampleAt(t, SunAndMoon::sunFor(observer_, t)); }
+
+SkySample TrackedPasses::sampleAt(Date t, const SunAndMoon::Sun& sun) {
+    const Sightline::Look look = sight_.at(t);
+    return {t, look.elevation, look.range, EarthShadow(look.position, sun.position).margin(),
+            sun.elevation};
 }
 
 // Degrees a second: the line of sight turns at most at (speed + observer's speed) / range.
@@ -63,13 +66,21 @@ void TrackedPasses::findHidden(std::vector<SkySample>& samples) {
         const double nearest = std::min({before.range, at.range, after.range}) -
                                (bounds_.speed + observer_speed) * gap;
         if (!turns || sign * at.elevation + elevationRate(nearest) * gap < 0.0) continue;
+        // Probed by the elevation alone; the Sun is wanted only where it lies across.
+        struct Probe {
+            Date t;
+            double elevation;
+        };
         GoldenSection search(
-            before, after.t, [this](Date t) { return sampleAt(t); },
-            [sign](const SkySample& s) { return sign * s.elevation; });
+            Probe{before.t, before.elevation}, after.t,
+            [this](Date t) {
+                return Probe{t, sight_.at(t).elevation};
+            },
+            [sign](const Probe& p) { return sign * p.elevation; });
         for (int k = 0; k < max_extreme_steps && search.width() > extreme_resolution; ++k) {
-            for (const SkySample& s : {search.inner1(), search.inner2()}) {
-                if ((s.elevation >= 0.0) != up) {
-                    found.push_back(s);
+            for (const Probe& p : {search.inner1(), search.inner2()}) {
+                if ((p.elevation >= 0.0) != up) {
+                    found.push_back(sampleAt(p.t));
                     k = max_extreme_steps;
                     break;
                 }
@@ -114,8 +125,7 @@ Date TrackedPasses::crossing(const SkySample& below, const SkySample& above) {
     for (int i = 0; i < max_crossing_steps && std::fabs(b - a) > crossing_resolution; ++i) {
         double c = (a * fb - b * fa) / (fb - fa);
         if (!(std::min(a, b) < c && c < std::max(a, b))) c = (a + b) / 2.0;
-        satellite_.predictLocationAt(below.t + c);
-        const double fc = satellite_.elevation();
+        const double fc = sight_.at(below.t + c).elevation;
         if (!std::isfinite(fc)) break;
         if ((fc < 0.0) == (fa < 0.0)) {
             a = c;
@@ -132,31 +142,34 @@ Date TrackedPasses::crossing(const SkySample& below, const SkySample& above) {
     return below.t + (a + b) / 2.0;
 }
 
-// The highest point of the pass between rise and set: the highest sample, narrowed between its
-// neighbours.
+// The highest point of the pass between rise and set: each sample higher than its neighbours
+// narrowed between them, the highest found. A long pass of a high orbit can climb to more than
+// one peak, and the highest sample need not lie by the highest of them.
 PassCoordinate TrackedPasses::highest(const std::vector<SkySample>& samples, std::size_t first,
                                       std::size_t last, Date rise, Date set) {
-    std::size_t top = first;
-    for (std::size_t i = first; i <= last; ++i) {
-        if (samples[top].elevation < samples[i].elevation) top = i;
-    }
     struct Probe {
         Date t;
         double elevation;
     };
-    const auto probe = [this](Date t) {
-        satellite_.predictLocationAt(t);
-        return Probe{t, satellite_.elevation()};
-    };
-    const Date low = top > first ? samples[top - 1].t : rise;
-    const Date high = top < last ? samples[top + 1].t : set;
-    const Probe best = brentHighest(
-        low, high, Probe{samples[top].t, samples[top].elevation}, probe,
-        [](const Probe& p) { return p.elevation; }, extreme_resolution, extreme_spread,
-        max_extreme_steps);
-    satellite_.predictLocationAt(best.t);
+    const auto probe = [this](Date t) { return Probe{t, sight_.at(t).elevation}; };
+    std::optional<Probe> best;
+    for (std::size_t top = first; top <= last; ++top) {
+        const double elevation = samples[top].elevation;
+        if ((top > first && elevation < samples[top - 1].elevation) ||
+            (top < last && elevation < samples[top + 1].elevation)) {
+            continue;
+        }
+        const Date low = top > first ? samples[top - 1].t : rise;
+        const Date high = top < last ? samples[top + 1].t : set;
+        const Probe peak = brentHighest(
+            low, high, Probe{samples[top].t, elevation}, probe,
+            [](const Probe& p) { return p.elevation; }, extreme_resolution, extreme_spread,
+            max_extreme_steps);
+        if (!best || best->elevation < peak.elevation) best = peak;
+    }
+    satellite_.predictLocationAt(best->t);
     return {static_cast<float>(satellite_.azimuth()), static_cast<float>(satellite_.elevation()),
-            static_cast<float>(satellite_.altitude()), best.t};
+            static_cast<float>(satellite_.altitude()), best->t};
 }
 
 std::vector<PassOutline> TrackedPasses::mayBeSeen(std::vector<SkySample> samples) {
@@ -172,10 +185,23 @@ std::vector<PassOutline> TrackedPasses::mayBeSeen(std::vector<SkySample> samples
         if (!chance(samples, first - 1, last + 1)) continue;
         const Date rise = crossing(samples[first - 1], samples[first]);
         const Date set = crossing(samples[last + 1], samples[last]);
-        // Looked at as a sampled pass is: a minute apart from the rise, and at the set.
-        PassOutline outline{rise, set, highest(samples, first, last, rise, set), {}};
-        for (Date t = rise; t < set; t = t + sample_interval) outline.lookingPoints.push_back(t);
-        outline.lookingPoints.push_back(set);
+        // Looked at as a sampled pass is, at most a minute apart from the rise to the set: at the
+        // samples within the pass, which are used as they are, and in between where they lie
+        // farther apart.
+        PassOutline outline{rise, set, highest(samples, first, last, rise, set), {rise}, {}};
+        const auto lookUpTo = [&outline](Date t) {
+            for (Date p = outline.lookingPoints.back() + sample_interval; p < t;
+                 p = p + sample_interval) {
+                outline.lookingPoints.push_back(p);
+            }
+            outline.lookingPoints.push_back(t);
+        };
+        for (std::size_t k = first; k <= last; ++k) {
+            if (!(rise < samples[k].t && samples[k].t < set)) continue;
+            lookUpTo(samples[k].t);
+            outline.samples.push_back(samples[k]);
+        }
+        lookUpTo(set);
         passes.push_back(std::move(outline));
     }
     return passes;

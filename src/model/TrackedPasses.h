@@ -3,7 +3,7 @@
 // set and the highest point, which are then narrowed by the satellite's own predictions. A
 // pass that could rise and set between two samples, or a dip below the horizon between two,
 // is looked for wherever the fastest the elevation can change allows one. The passes are
-// those the horizon searches find, their rise and set placed within a millisecond.
+// those the horizon searches find, their rise and set placed within a tenth of a second.
 #pragma once
 
 #include <vector>
@@ -11,25 +11,19 @@
 #include "Date.h"
 #include "OrbitBounds.h"
 #include "PassVisibility.h"
+#include "Sightline.h"
+#include "SunAndMoon.h"
 #include "records.h"
 
 class SatelliteData;
-
-// The satellite and the Sun at one instant, as the visibility of a pass depends on them.
-struct SkySample {
-    Date t;
-    double elevation;     // degrees
-    double range;         // km
-    double shadowMargin;  // radians, as EarthShadow::margin
-    double sunElevation;  // degrees
-};
 
 class TrackedPasses {
 public:
     TrackedPasses(SatelliteData& satellite, const VisibilityConditions& conditions);
 
-    // The satellite predicted at t.
+    // The satellite predicted at t; with the Sun there when it is known.
     SkySample sampleAt(Date t);
+    SkySample sampleAt(Date t, const SunAndMoon::Sun& sun);
 
     // The passes that rise and set within the samples (in time order), as outlines whose
     // looking points are the samples within them; only those that bounds on the conditions'
@@ -45,6 +39,7 @@ private:
                            std::size_t last, Date rise, Date set);
 
     SatelliteData& satellite_;
+    Sightline sight_;  // for the probes of the searches
     VisibilityConditions conditions_;
     engine::geodetic_point_t observer_;
     OrbitBounds bounds_;

@@ -10,6 +10,7 @@
 #include "PassData.h"
 #include "PassVisibility.h"
 #include "SunAndMoon.h"
+#include "TrackedPasses.h"
 #include "sample_sky.h"
 #include "shadow_reference.h"
 
@@ -155,6 +156,44 @@ TEST(PassVisibility, StretchesHoldExactlyWhereAllThreeConditionsHold) {
         }
     }
     EXPECT_GE(stretches, 3);
+}
+
+// Samples already made at looking points (as a scan of the catalogue makes them) stand in for
+// the predictions there: with the true ones the answers are the same to the bit; samples that
+// put every looking point in the shadow leave nothing to see.
+TEST(PassVisibility, SamplesMadeBeforeAreUsedAsTheyAre) {
+    Sky north(52.0, -1.5);
+    int visible = 0;
+    for (const Lines& lines : {station, amateur, cubesat, sevenHour}) {
+        const auto satellite = north.make(lines);
+        TrackedPasses sampler(*satellite, {});
+        for (const Looked& looked : dayOfPasses(*satellite, {})) {
+            const PassOutline bare = *PassOutline::of(*looked.pass);
+            PassOutline sampled = bare;
+            std::vector<Date> points = bare.lookingPoints;
+            points.push_back(*bare.highest.date);
+            std::sort(points.begin(), points.end());
+            for (const Date t : points) sampled.samples.push_back(sampler.sampleAt(t));
+            const PassVisibility alone(*satellite, bare, {});
+            const PassVisibility shared(*satellite, sampled, {});
+            ASSERT_EQ(shared.visibleSpans().size(), alone.visibleSpans().size()) << lines.name;
+            for (std::size_t i = 0; i < alone.visibleSpans().size(); ++i) {
+                EXPECT_EQ(shared.visibleSpans()[i].start, alone.visibleSpans()[i].start);
+                EXPECT_EQ(shared.visibleSpans()[i].end, alone.visibleSpans()[i].end);
+            }
+            ASSERT_EQ(shared.shadowCrossings().size(), alone.shadowCrossings().size());
+            for (std::size_t i = 0; i < alone.shadowCrossings().size(); ++i) {
+                EXPECT_EQ(shared.shadowCrossings()[i].date, alone.shadowCrossings()[i].date);
+            }
+            if (!alone.isVisible()) continue;
+            ++visible;
+            EXPECT_EQ(shared.visiblePart()->highest.elevation,
+                      alone.visiblePart()->highest.elevation);
+            for (SkySample& sample : sampled.samples) sample.shadowMargin = -1.0;
+            EXPECT_FALSE(PassVisibility(*satellite, sampled, {}).isVisible()) << lines.name;
+        }
+    }
+    EXPECT_GE(visible, 3);
 }
 
 TEST(PassVisibility, LightOfEverySample) {

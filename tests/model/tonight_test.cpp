@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "BrentSearch.h"
 #include "ElementFile.h"
 #include "NightWindow.h"
 #include "PassData.h"
@@ -23,8 +24,8 @@ namespace {
 
 // The one-satellite search places a rise or set where the elevation is within what it changes
 // in about a second of the horizon (1.1 s off for the slow set of one Tundra orbit here);
-// tonight places them within a millisecond. The highest point of a slow pass is flat: its time
-// is loose, its elevation is not, so tonight's highest point is checked by the height the
+// tonight places them within a tenth of a second. The highest point of a slow pass is flat: its
+// time is loose, its elevation is not, so tonight's highest point is checked by the height the
 // satellite has there.
 constexpr double time_agreement = 1.5;    // seconds
 constexpr double peak_agreement = 0.005;  // degrees
@@ -145,6 +146,34 @@ TEST(Tonight, ListsThePassesTheOneSatelliteSearchFinds) {
     }
 }
 
+// A Molniya orbit's pass through the night lasts seven hours and climbs to two peaks, the
+// lower of them by the highest of the samples, which the scan takes half an hour apart up there:
+// its highest point is still the higher peak, as the one-satellite search finds it. (Element
+// set number 10960 of the catalogue script's equal mix.)
+TEST(Tonight, APassThatClimbsToTwoPeaksHasTheHigherOneAsItsHighest) {
+    const Lines twoPeaks{"SAMPLE MOLNIYA 10960",
+                         "1 10960U 11030A   26340.50000000  .00000000  00000-0  00000-0 0  9991",
+                         "2 10960  64.8386 288.3602 7200000 270.0000 288.3058  2.00570000 40013"};
+    const Sky sky(52.0, -1.5);
+    const std::vector<TonightSatellite> one{{QStringLiteral("SAMPLE MOLNIYA 10960"),
+                                             QStringLiteral("synthetic"), 10960,
+                                             sky.make(twoPeaks)->satelliteData()}};
+    TonightOptions options;
+    options.observer = north;
+    options.from = epoch;
+    const TonightList tonight = scanTonight(one, options);
+    ASSERT_TRUE(tonight.night);
+    const std::vector<TonightPass> expected =
+        searchedOneByOne(one.front(), options, tonight.night->dusk, tonight.night->dawn);
+    ASSERT_EQ(tonight.passes.size(), expected.size());
+    ASSERT_FALSE(expected.empty());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_GT(expected[i].los - expected[i].aos, 7 * 3600.0);
+        EXPECT_NEAR(tonight.passes[i].highest.elevation, expected[i].highest.elevation,
+                    peak_agreement);
+    }
+}
+
 TEST(Tonight, TheNightRunsFromDuskToDawnAtTheDarknessElevation) {
     // 6 December at 52 degrees north, 1.5 west: civil dusk about 16:37 UTC, dawn about 07:20
     // (almanac times for Birmingham, 52.5 north, 1.9 west, to the minute).
@@ -172,6 +201,33 @@ TEST(Tonight, TheNightRunsFromDuskToDawnAtTheDarknessElevation) {
     const std::optional<Night> polar = nightAt(arctic, epoch + 15 * 86400.0, -6.0);
     ASSERT_TRUE(polar);
     EXPECT_NEAR(polar->dawn - polar->dusk, 2 * 86400.0, 1.0);
+}
+
+// A pass nearly overhead peaks sharply: its elevation turns at the zenith within a second. The
+// highest point is found to the spread wherever the samples put the peak, also where the first
+// best points stand alike on either side of it (as one pass 0.48 degrees from the zenith did).
+TEST(Tonight, HighestPointOfASharpPeak) {
+    struct Probe {
+        Date t;
+        double elevation;
+    };
+    constexpr double spread = 0.002;                  // degrees, as tonight's highest point
+    for (const double miss : {0.1, 0.48, 2.0}) {      // degrees from the zenith
+        for (const double rate : {0.3, 0.75, 1.5}) {  // degrees a second across the sky
+            for (double apex = -29.5; apex < 30.0; apex += 0.37) {  // seconds from the sample
+                const auto elevation = [&](Date t) {
+                    const double across = rate * (t - epoch - apex);
+                    return 90.0 - std::sqrt(miss * miss + across * across);
+                };
+                const auto probe = [&](Date t) { return Probe{t, elevation(t)}; };
+                const Probe best = brentHighest(
+                    epoch - 60.0, epoch + 60.0, probe(epoch), probe,
+                    [](const Probe& p) { return p.elevation; }, 1.0, spread, 40);
+                EXPECT_NEAR(best.elevation, 90.0 - miss, spread)
+                    << miss << " degrees off, " << rate << " degrees/s, apex at " << apex;
+            }
+        }
+    }
 }
 
 // The batch gives each record what a prediction of it alone gives, to the last bit.
