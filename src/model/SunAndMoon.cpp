@@ -46,12 +46,18 @@ struct Horizontal {
     double elevation;  // radians
 };
 
-Horizontal horizontalRadians(const Sky& sky, double ra, double dec) {
+// The elevation alone, for the many questions that need no azimuth.
+double elevationRadians(const Sky& sky, double ra, double dec) {
     const double h = sky.lst * radians_per_degree - ra;
     // Rounding can carry the sine just past 1 with the body overhead.
-    const double elevation = std::asin(std::clamp(
+    return std::asin(std::clamp(
         std::sin(sky.lat) * std::sin(dec) + std::cos(sky.lat) * std::cos(dec) * std::cos(h), -1.0,
         1.0));
+}
+
+Horizontal horizontalRadians(const Sky& sky, double ra, double dec) {
+    const double h = sky.lst * radians_per_degree - ra;
+    const double elevation = elevationRadians(sky, ra, dec);
     double azimuth = std::atan2(
         -std::sin(h), std::cos(sky.lat) * std::tan(dec) - std::sin(sky.lat) * std::cos(h));
     if (azimuth < 0.0) azimuth += full_circle;
@@ -116,13 +122,13 @@ SunAndMoon::Sun SunAndMoon::sunFor(const engine::geodetic_point_t& observer, Dat
     const double sinLambda = std::sin(sun.lambda);
     return {{r * std::cos(sun.lambda), r * std::cos(sun.epsilon) * sinLambda,
              r * std::sin(sun.epsilon) * sinLambda, r},
-            horizontalRadians(sky, sun.ra, sun.dec).elevation / radians_per_degree};
+            elevationRadians(sky, sun.ra, sun.dec) / radians_per_degree};
 }
 
 double SunAndMoon::sunElevation(const engine::geodetic_point_t& observer, Date date) {
     const Sky sky = skyOf(observer, date);
     const Solar sun = solarSeries(sky.daysJ2000);
-    return horizontalRadians(sky, sun.ra, sun.dec).elevation / radians_per_degree;
+    return elevationRadians(sky, sun.ra, sun.dec) / radians_per_degree;
 }
 
 SunAndMoon::GroundPoint SunAndMoon::subsolarPoint(Date date) {
