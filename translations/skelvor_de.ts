@@ -1395,7 +1395,7 @@
     </message>
     <message>
         <source>Dusk %1 to dawn %2 (%3)</source>
-        <translation>Abenddämmerung %1 bis Morgendämmerung %2 (%3)</translation>
+        <translation>Dunkel von %1 bis %2 (%3)</translation>
     </message>
     <message>
         <source>Visible %1 to %2, highest %3°</source>
@@ -1408,6 +1408,18 @@
     <message>
         <source>There is no night here today, so no pass can be seen.</source>
         <translation>Hier wird es heute nicht Nacht, daher ist kein Überflug zu sehen.</translation>
+    </message>
+    <message>
+        <source>Category</source>
+        <translation>Kategorie</translation>
+    </message>
+    <message>
+        <source>All categories</source>
+        <translation>Alle Kategorien</translation>
+    </message>
+    <message>
+        <source>Looking through the catalogue…</source>
+        <translation>Der Katalog wird durchsucht …</translation>
     </message>
 </context>
 <context>

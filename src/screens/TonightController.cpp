@@ -1,7 +1,9 @@
 #include "TonightController.h"
 
+#include <QMenu>
 #include <cmath>
 
+#include "BusyIndicator.h"
 #include "NavigationController.h"
 #include "PassOpening.h"
 #include "PassViewController.h"
@@ -19,15 +21,70 @@ void TonightController::loadView() {
     table_->setDataSource(this);
     table_->setDelegate(this);
     setView(calendarExport_.frame(table_));
+    categoryButton_ = new QPushButton;
+    categoryButton_->setAccessibleName(tr("Category"));
+    auto* menu = new QMenu(categoryButton_);
+    QObject::connect(menu, &QMenu::aboutToShow, categoryButton_, [this, menu] {
+        menu->clear();
+        const auto offer = [this, menu](const QString& text, const QString& category) {
+            QAction* action = menu->addAction(text, [this, category] { chooseCategory(category); });
+            action->setCheckable(true);
+            action->setChecked(category == category_);
+        };
+        offer(tr("All categories"), QString());
+        for (const QString& name : appDelegate_->knownSatellites().keys()) offer(name, name);
+    });
+    categoryButton_->setMenu(menu);
+    setRightBarButtonItem(categoryButton_);
+    showCategory();
 }
 
-void TonightController::viewWillAppear(bool) {
+void TonightController::showCategory() {
+    if (categoryButton_) {
+        categoryButton_->setText(category_.isEmpty() ? tr("All categories") : category_);
+    }
+}
+
+void TonightController::chooseCategory(const QString& category) {
+    category_ = category;
+    showCategory();
+    startScan();
+}
+
+void TonightController::viewWillAppear(bool animated) {
+    ViewController::viewWillAppear(animated);
+    startScan();
+}
+
+// The satellites are copied here, on the main thread; the scan of the copies runs on the
+// scanner's thread, and its list replaces the one shown when it comes back.
+void TonightController::startScan() {
     TonightOptions options;
     options.observer = appDelegate_->observer_geodetic();
     options.from = appDelegate_->now();
     options.darknessElevation = appDelegate_->watchSettings().darknessElevation;
     options.minimumElevation = appDelegate_->minimumPathElevation();
-    tonight_ = scanTonight(appDelegate_->tonightSatellites({}), options);
+    auto satellites =
+        std::make_shared<std::vector<TonightSatellite>>(appDelegate_->tonightSatellites(
+            category_.isEmpty() ? QStringList() : QStringList{category_}));
+    ++scansRunning_;
+    if (!indicator_) {
+        indicator_ = new BusyIndicator(view());
+        indicator_->centreInParent();
+        indicator_->startAnimating();
+    }
+    table_->reloadData();
+    scanner_.run<TonightList>([satellites, options] { return scanTonight(*satellites, options); },
+                              [this](TonightList& list) { scanDone(list); });
+}
+
+void TonightController::scanDone(TonightList& list) {
+    tonight_ = std::move(list);
+    if (--scansRunning_ == 0 && indicator_) {
+        indicator_->stopAnimating();
+        indicator_->deleteLater();
+        indicator_ = nullptr;
+    }
     table_->reloadData();
 }
 
@@ -36,6 +93,7 @@ int TonightController::numberOfRowsInSection(int) {
 }
 
 QString TonightController::titleForHeaderInSection(int) {
+    if (isScanning()) return tr("Looking through the catalogue…");
     if (!tonight_.night) return tr("No night here today");
     const auto clock = [this](Date date) {
         return appDelegate_->formatTime(date, QStringLiteral("HH:mm"));

@@ -50,6 +50,7 @@
 #include "StationControl.h"
 #include "StationSettingsController.h"
 #include "TableView.h"
+#include "TonightController.h"
 #include "TrackingPanel.h"
 #include "Translations.h"
 #include "UpdateCategoriesController.h"
@@ -190,6 +191,8 @@ void tour(MainInterface& tabs, Photographer& camera) {
     camera.take(QStringLiteral("timeline"));
     tracking->popViewControllerAnimated(true);
     list->timelineEditButton()->clickSegment(2);
+    const auto* tonight = dynamic_cast<const TonightController*>(tracking->topViewController());
+    if (!tonight || !QTest::qWaitFor([&] { return !tonight->isScanning(); }, 30000)) return;
     camera.take(QStringLiteral("tonight"));
     tracking->popViewControllerAnimated(true);
 

@@ -182,6 +182,7 @@ TEST_F(CalendarExportTest, TonightExportsItsListAndTellsAFailedWrite) {
     showList();
     stack->pushViewController(std::make_unique<TonightController>(), true);
     auto& tonight = static_cast<TonightController&>(*stack->topViewController());
+    QTRY_VERIFY_WITH_TIMEOUT(!tonight.isScanning(), 60000);
     ASSERT_GT(tonight.tonight().passes.size(), 10u);
     const QString path = directory.filePath(QStringLiteral("tonight.ics"));
     answerWith(tonight.calendarExport(), path);

@@ -29,6 +29,10 @@ TEST_F(TonightScreen, ListsTheNightsVisiblePassesAndOpensThem) {
     auto* tonight = dynamic_cast<TonightController*>(navigation.visibleController());
     ASSERT_TRUE(tonight);
     EXPECT_EQ(tonight->title(), "Tonight");
+    // The scan runs beside the window, which says so until the list comes.
+    ASSERT_TRUE(tonight->isScanning());
+    EXPECT_EQ(tonight->titleForHeaderInSection(0), "Looking through the catalogue…");
+    QTRY_VERIFY_WITH_TIMEOUT(!tonight->isScanning(), 60000);
     const TonightList& passes = tonight->tonight();
     ASSERT_TRUE(passes.night);
     EXPECT_TRUE(tonight->titleForHeaderInSection(0).startsWith("Dusk 16:"))
@@ -50,4 +54,29 @@ TEST_F(TonightScreen, ListsTheNightsVisiblePassesAndOpensThem) {
     EXPECT_EQ(pass->targetSatellite().commonName(), third.name);
     ASSERT_TRUE(pass->specificPass() && pass->specificPass()->aos());
     EXPECT_NEAR(*pass->specificPass()->aos() - third.aos, 0.0, 2.0);
+}
+
+// A category chosen on the bar scans that category alone; "All categories" the whole catalogue.
+TEST_F(TonightScreen, TheCategoryChosenOnTheBarIsTheOneScanned) {
+    NavigationController navigation(std::make_unique<TonightController>());
+    navigation.resize(400, 720);
+    navigation.show();
+    auto& tonight = static_cast<TonightController&>(*navigation.viewControllerAt(0));
+    QTRY_VERIFY_WITH_TIMEOUT(!tonight.isScanning(), 60000);
+    EXPECT_EQ(tonight.categoryButton()->text(), "All categories");
+    const std::vector<TonightPass> all = tonight.tonight().passes;
+    ASSERT_FALSE(all.empty());
+    const QString chosen = all.front().category;
+
+    tonight.chooseCategory(chosen);
+    EXPECT_EQ(tonight.categoryButton()->text(), chosen);
+    QTRY_VERIFY_WITH_TIMEOUT(!tonight.isScanning(), 60000);
+    const std::vector<TonightPass>& some = tonight.tonight().passes;
+    ASSERT_FALSE(some.empty());
+    EXPECT_LT(some.size(), all.size());
+    for (const TonightPass& pass : some) EXPECT_EQ(pass.category, chosen);
+
+    tonight.chooseCategory(QString());
+    QTRY_VERIFY_WITH_TIMEOUT(!tonight.isScanning(), 60000);
+    EXPECT_EQ(tonight.tonight().passes.size(), all.size());
 }
