@@ -1,7 +1,7 @@
-// Reading fetched documents away from the main thread: decoding and reading a document of tens
-// of megabytes takes longer than the window may wait. One document is read at a time; its
-// result comes back on the main thread's event loop. Results still on their way when the reader
-// goes are dropped.
+// Work away from the main thread that takes longer than the window may wait: decoding and
+// reading a fetched document of tens of megabytes, or scanning tonight's catalogue. One piece of
+// work runs at a time; its result comes back on the main thread's event loop. Results still on
+// their way when the reader goes are dropped.
 #pragma once
 
 #include <QObject>
