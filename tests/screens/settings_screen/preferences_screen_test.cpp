@@ -307,4 +307,6 @@ TEST_F(PreferencesScreen, AFixWhileOpenMovesThePositionFieldsButNotTheOneBeingTy
     EXPECT_EQ(preferences->latitude()->text(), QStringLiteral("-33° 51' 36.00\""));
     EXPECT_EQ(preferences->locator()->text(), QStringLiteral("QF56od"));
     EXPECT_EQ(preferences->altitude()->text(), QStringLiteral("12"));
+    // Typing given up: nothing left to commit (and save) as the screen goes.
+    preferences->altitude()->setModified(false);
 }
