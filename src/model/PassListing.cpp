@@ -8,9 +8,14 @@ constexpr double unsetFuturePassSpan = 1728000.0;  // seconds: 20 days
 
 }  // namespace
 
-double futurePassSpan(double passTimetableDuration) {
+std::optional<double> passTimetableSpan(double passTimetableDuration) {
     const double span = passTimetableDuration * 24.0;
-    return span >= 1.0 ? span : unsetFuturePassSpan;
+    if (span >= 1.0) return span;
+    return std::nullopt;
+}
+
+double futurePassSpan(double passTimetableDuration) {
+    return passTimetableSpan(passTimetableDuration).value_or(unsetFuturePassSpan);
 }
 
 std::vector<std::shared_ptr<PassData>> passesBetween(SatelliteData& satellite, Date from, Date end,

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "Date.h"
@@ -12,8 +13,11 @@
 
 class SatelliteData;
 
-// How far ahead future passes are listed, in seconds: the pass span setting (it holds days times
-// 3600) times 24, or 20 days while the setting is below one second (unset).
+// The pass span setting as seconds ahead: it holds days times 3600, so times 24; none while it
+// is below one second (unset).
+std::optional<double> passTimetableSpan(double passTimetableDuration);
+// How far ahead future passes are listed, in seconds: the pass span setting, or 20 days while it
+// is unset.
 double futurePassSpan(double passTimetableDuration);
 
 // Each pass is built from the set of the one before, starting at from; the list ends at the

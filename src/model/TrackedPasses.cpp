@@ -26,6 +26,15 @@ constexpr double extreme_spread = 0.002;    // degrees between the best points a
 constexpr double sample_interval = 60.0;    // seconds, as a sampled pass's
 constexpr int max_extreme_steps = 40;
 
+// The searches over a pass probe many instants by the elevation alone; the Sun and the shadow
+// are wanted only where they settle.
+struct Probe {
+    Date t;
+    double elevation;
+};
+
+Probe probeAt(Sightline& sight, Date t) { return {t, sight.at(t).elevation}; }
+
 }  // namespace
 
 TrackedPasses::TrackedPasses(SatelliteData& satellite, const VisibilityConditions& conditions)
@@ -66,16 +75,9 @@ void TrackedPasses::findHidden(std::vector<SkySample>& samples) {
         const double nearest = std::min({before.range, at.range, after.range}) -
                                (bounds_.speed + observer_speed) * gap;
         if (!turns || sign * at.elevation + elevationRate(nearest) * gap < 0.0) continue;
-        // Probed by the elevation alone; the Sun is wanted only where it lies across.
-        struct Probe {
-            Date t;
-            double elevation;
-        };
         GoldenSection search(
             Probe{before.t, before.elevation}, after.t,
-            [this](Date t) {
-                return Probe{t, sight_.at(t).elevation};
-            },
+            [this](Date t) { return probeAt(sight_, t); },
             [sign](const Probe& p) { return sign * p.elevation; });
         for (int k = 0; k < max_extreme_steps && search.width() > extreme_resolution; ++k) {
             for (const Probe& p : {search.inner1(), search.inner2()}) {
@@ -147,11 +149,7 @@ Date TrackedPasses::crossing(const SkySample& below, const SkySample& above) {
 // one peak, and the highest sample need not lie by the highest of them.
 PassCoordinate TrackedPasses::highest(const std::vector<SkySample>& samples, std::size_t first,
                                       std::size_t last, Date rise, Date set) {
-    struct Probe {
-        Date t;
-        double elevation;
-    };
-    const auto probe = [this](Date t) { return Probe{t, sight_.at(t).elevation}; };
+    const auto probe = [this](Date t) { return probeAt(sight_, t); };
     std::optional<Probe> best;
     for (std::size_t top = first; top <= last; ++top) {
         const double elevation = samples[top].elevation;

@@ -6,6 +6,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "PassListing.h"
+
 namespace timeline {
 
 namespace {
@@ -59,8 +61,7 @@ float leastRowHeight(double lineSpacing) {
 }  // namespace
 
 double passSearchSpan(double passTimetableDuration, std::int32_t timelineDuration) {
-    const double span = passTimetableDuration * 24.0;
-    return span >= 1.0 ? span : timelineDuration * 3600.0;
+    return passTimetableSpan(passTimetableDuration).value_or(timelineDuration * 3600.0);
 }
 
 std::optional<Date> hourOrigin(Date now, const QTimeZone& zone) {
